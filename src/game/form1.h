@@ -1,0 +1,42 @@
+// The main window's model: the state panel, the ten pieces, the captions the rules write, the
+// start button's visibility and the five timers.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "game/board.h"
+#include "game/board_state.h"
+#include "game/clock.h"
+#include "game/state_panel.h"
+
+namespace quimbo {
+
+inline constexpr Milliseconds kTurnInterval = 1000;
+
+struct Form1 {
+  explicit Form1(Clock& clock);
+
+  StatePanel panel;
+  std::array<Point, 10> pictures = kLoadPlaces;  // Picture1..Picture10
+  std::string label1;                            // the status line
+  std::string mpc;                               // the computer's score caption
+  std::string mjug;                              // the player's score caption
+  bool command5Visible = true;                   // the start button; visible while no match runs
+
+  Timer timer1;  // the computer's move
+  Timer timer2;  // the computer's opening piece
+  Timer timer3;  // announces the player's round
+  Timer timer4;  // announces the computer's round
+  Timer timer5;  // announces a drawn round
+
+  Point& picture(int n) { return pictures[static_cast<std::size_t>(n - 1)]; }
+  const Point& picture(int n) const { return pictures[static_cast<std::size_t>(n - 1)]; }
+
+  // Puts a piece on a cell: its Left, then its Top, then its flag and the cell's mark.
+  void putPiece(PieceSlot piece, int cell, Side side);
+  // Moves every piece off the board by setting only its Left.
+  void parkPieces();
+};
+
+}  // namespace quimbo

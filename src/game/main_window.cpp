@@ -1,0 +1,145 @@
+// Building and redrawing the main window.
+#include "game/main_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+
+#include "game/player_move.h"
+#include "ui/click_area.h"
+#include "ui/dispatcher.h"
+#include "ui/fonts.h"
+#include "ui/picture_box.h"
+#include "ui/picture_button.h"
+#include "ui/twips.h"
+
+namespace quimbo {
+
+namespace {
+
+using ui::pixelPoint;
+using ui::pixelRect;
+using ui::pixelSize;
+
+const QColor kBackground(234, 196, 106);
+const QColor kStartButtonFace(250, 233, 192);
+const QColor kStatusColour(255, 192, 128);
+
+// The golden background picture and the four white lines of the grid.
+class BoardCanvas : public QWidget {
+public:
+  explicit BoardCanvas(QWidget* parent) : QWidget(parent), background_("background") {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackground);
+    painter.drawPixmap(0, 0, background_.forRatio(devicePixelRatioF()));
+    painter.setPen(Qt::white);
+    for (const auto& [from, to] : kGridLines) painter.drawLine(pixelPoint(from), pixelPoint(to));
+  }
+
+private:
+  struct Segment {
+    Point from, to;
+  };
+  static constexpr std::array<Segment, 4> kGridLines{{
+      {{360, 1200}, {3000, 1200}},  // Line1
+      {{360, 2150}, {3000, 2150}},  // Line2
+      {{1200, 360}, {1200, 3000}},  // Line3
+      {{2160, 360}, {2160, 3000}},  // Line4
+  }};
+
+  ui::Picture background_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(ui::Dispatcher& dispatcher)
+    : FixedWindow(pixelSize(kClientSize), Frame::Titled, kBackground), dispatcher_(dispatcher) {
+  setObjectName("Form1");
+  setWindowTitle(" Quimbo v1.0");
+  buildBoard();
+  buildMenuBar();
+  connect(&dispatcher_, &ui::Dispatcher::changed, this, &MainWindow::refresh);
+  refresh();
+}
+
+void MainWindow::buildBoard() {
+  auto* canvas = new BoardCanvas(client());
+  canvas->resize(client()->size());
+
+  const ui::Picture computerPiece("computer_piece");
+  const ui::Picture playerPiece("player_piece");
+  for (int n = 1; n <= 10; ++n) {
+    auto* piece = new ui::PictureBox(n <= 5 ? computerPiece : playerPiece, client());
+    piece->setObjectName(QStringLiteral("Picture%1").arg(n));
+    piece->resize(pixelSize(kPieceBoxSize));
+    pictures_[static_cast<std::size_t>(n - 1)] = piece;
+  }
+
+  // The click targets lie over the pieces so that a click anywhere on a cell reaches its handler.
+  for (int cell = 1; cell <= 9; ++cell) {
+    const CellPlaces& places = kCellPlaces[static_cast<std::size_t>(cell - 1)];
+    auto* image = new ui::ClickArea(client());
+    image->setObjectName(QStringLiteral("Image%1").arg(places.clickTarget));
+    image->setGeometry(QRect(pixelPoint(places.target), pixelSize(kClickTargetSize)));
+    connect(image, &ui::ClickArea::clicked, this, [this, target = places.clickTarget] {
+      dispatcher_.dispatch([target](Game& game) { clickImage(game.form1, target); });
+    });
+    images_[static_cast<std::size_t>(places.clickTarget - 1)] = image;
+  }
+
+  command5_ = new ui::PictureButton(kStartButtonFace, client());
+  command5_->setObjectName("Command5");
+  command5_->setPicture(ui::Picture("start_button"));
+  command5_->setGeometry(pixelRect(1320, 1320, 750, 735));
+
+  label1_ = new QLabel(client());
+  label1_->setObjectName("Label1");
+  label1_->setGeometry(pixelRect(540, 30, 2295, 255));
+  label1_->setAlignment(Qt::AlignCenter);
+  label1_->setFont(ui::gameFont(8.25, {.bold = true}));
+  QPalette statusColours = label1_->palette();
+  statusColours.setColor(QPalette::WindowText, kStatusColour);
+  label1_->setPalette(statusColours);
+
+  image10_ = new ui::PictureBox(ui::Picture("link_banner"), client());
+  image10_->setObjectName("Image10");
+  image10_->setGeometry(pixelRect(0, 3450, 3360, 930));
+  const ui::Picture cursor("link_cursor");
+  image10_->setCursor(QCursor(cursor.forRatio(devicePixelRatioF()), 10, 1));
+}
+
+void MainWindow::buildMenuBar() {
+  menuBar_ = new QMenuBar(this);
+  menuBar_->setNativeMenuBar(false);
+  menuBar_->setFont(ui::gameFont(8.25));
+  // All four captions, blanks included, fit the narrow window side by side.
+  menuBar_->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }");
+  msobre_ = menuBar_->addAction(QStringLiteral("&Sobre "));
+  mpc_ = menuBar_->addAction(QString());
+  mjug_ = menuBar_->addAction(QString());
+  msalir_ = menuBar_->addAction(QStringLiteral(" &Salir"));
+  msobre_->setObjectName("msobre");
+  mpc_->setObjectName("mpc");
+  mjug_->setObjectName("mjug");
+  msalir_->setObjectName("msalir");
+  setMenuBar(menuBar_);
+}
+
+void MainWindow::refresh() {
+  const Form1& form = dispatcher_.game().form1;
+  for (int n = 1; n <= 10; ++n) {
+    pictures_[static_cast<std::size_t>(n - 1)]->move(pixelPoint(form.picture(n)));
+  }
+  command5_->setVisible(form.command5Visible);
+  label1_->setText(QString::fromStdString(form.label1));
+  mpc_->setText(QString::fromStdString(form.mpc));
+  mjug_->setText(QString::fromStdString(form.mjug));
+}
+
+}  // namespace quimbo

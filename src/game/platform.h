@@ -1,0 +1,18 @@
+// What the game asks of the desktop it runs on.
+#pragma once
+
+#include <string>
+
+namespace quimbo {
+
+class Platform {
+public:
+  virtual ~Platform() = default;
+  // Opens a web address in the desktop's browser without waiting for it; false when no browser
+  // could be started.
+  virtual bool openUrl(const std::string& address) = 0;
+  // Ends the program at once.
+  virtual void quit() = 0;
+};
+
+}  // namespace quimbo

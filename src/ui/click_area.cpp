@@ -1,0 +1,19 @@
+// The transparent click area.
+#include "ui/click_area.h"
+
+#include <QPainter>
+
+namespace quimbo::ui {
+
+ClickArea::ClickArea(QWidget* parent) : QAbstractButton(parent) {
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void ClickArea::paintEvent(QPaintEvent*) {
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(QPen(QColor(255, 255, 255, 200), 1, Qt::DotLine));
+  painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+}  // namespace quimbo::ui

@@ -1,0 +1,19 @@
+// A transparent click area over part of a window: it draws nothing but a focus ring when it has
+// the keyboard focus, and it is a button for the keyboard and for assistive technology.
+#pragma once
+
+#include <QAbstractButton>
+
+namespace quimbo::ui {
+
+class ClickArea : public QAbstractButton {
+  Q_OBJECT
+
+public:
+  explicit ClickArea(QWidget* parent);
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace quimbo::ui

@@ -1,0 +1,16 @@
+// Opening addresses with the desktop's browser and ending the program.
+#include "ui/desktop_platform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace quimbo::ui {
+
+bool DesktopPlatform::openUrl(const std::string& address) {
+  return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+void DesktopPlatform::quit() { QCoreApplication::quit(); }
+
+}  // namespace quimbo::ui

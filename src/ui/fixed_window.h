@@ -1,0 +1,35 @@
+// A top-level window with a client area of fixed size that opens centred on the screen: either a
+// titled window (with an optional menu bar above the client area) or a borderless panel.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class QMenuBar;
+
+namespace quimbo::ui {
+
+class FixedWindow : public QWidget {
+public:
+  enum class Frame {
+    Titled,      // title bar with minimise and close buttons, no maximise
+    Borderless,  // no title bar, a thin fixed border
+  };
+
+  FixedWindow(QSize clientSize, Frame frame, QColor background);
+
+  // Everything the window shows is a child of its client area.
+  QWidget* client() const { return client_; }
+  void setMenuBar(QMenuBar* menuBar);
+  // Shows the window, centred on its screen when it was hidden.
+  void showCentred();
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  QWidget* client_;
+  Frame frame_;
+};
+
+}  // namespace quimbo::ui

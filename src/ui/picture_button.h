@@ -1,0 +1,27 @@
+// A graphical command button: a raised face of its own colour showing a picture or a caption
+// in its middle; it looks pressed while held down.
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+#include "ui/pictures.h"
+
+namespace quimbo::ui {
+
+class PictureButton : public QAbstractButton {
+  Q_OBJECT
+
+public:
+  PictureButton(QColor face, QWidget* parent);
+  void setPicture(Picture picture) { picture_ = std::move(picture); }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  QColor face_;
+  Picture picture_;
+};
+
+}  // namespace quimbo::ui

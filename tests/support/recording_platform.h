@@ -1,0 +1,24 @@
+// A desktop that records what the game asked of it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/platform.h"
+
+namespace quimbo::test {
+
+class RecordingPlatform final : public Platform {
+public:
+  bool openUrl(const std::string& address) override {
+    opened.push_back(address);
+    return browserWorks;
+  }
+  void quit() override { ++quits; }
+
+  bool browserWorks = true;
+  std::vector<std::string> opened;
+  int quits = 0;
+};
+
+}  // namespace quimbo::test

@@ -1,0 +1,40 @@
+// Renders the game's windows to PNG files for the README: quimbo_screenshots <folder>.
+#include <QApplication>
+#include <QDir>
+
+#include "app/shell.h"
+#include "game/main_window.h"
+#include "game/player_move.h"
+#include "game/random.h"
+#include "ui/desktop_platform.h"
+
+namespace {
+
+void save(QWidget& window, const QDir& folder, const QString& name) {
+  window.grab().save(folder.filePath(name + ".png"));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  const QDir folder(argc > 1 ? argv[1] : ".");
+
+  quimbo::SeededRandom random(7);
+  quimbo::ui::DesktopPlatform platform;
+  quimbo::Game game(random, platform);
+  quimbo::Shell shell(game, quimbo::ui::Dispatcher::Time::Manual);
+  shell.start();
+  save(shell.form1(), folder, "main-window");
+
+  shell.dispatcher().dispatch([](quimbo::Game& g) {
+    g.form1.command5Visible = false;
+    g.form1.panel.setText(quimbo::Field::Text27, "0");
+    g.form1.label1 = "Comenzá vos";
+  });
+  save(shell.form1(), folder, "main-window-your-turn");
+  shell.dispatcher().dispatch([](quimbo::Game& g) { quimbo::clickImage(g.form1, 3); });
+  save(shell.form1(), folder, "main-window-first-move");
+  return 0;
+}
