@@ -1,0 +1,71 @@
+// How long one whole computer move takes: Timer1's tick to the end of the chain of stages, on a
+// few typical positions, with the game's own random source.
+#include <benchmark/benchmark.h>
+
+#include <string_view>
+
+#include "computer/computer_player.h"
+#include "game/form1.h"
+#include "game/random.h"
+
+namespace {
+
+using namespace quimbo;
+using enum Field;
+
+struct Position {
+  std::string_view board;  // "xxx xxx xxx"
+  int openings;            // the opening counter
+  int movesMade;           // the computer's counted moves
+  const char* marker;      // the first-reply marker
+};
+
+void setUp(Form1& form, const Position& position) {
+  int cell = 0;
+  for (char c : position.board) {
+    if (c == ' ') continue;
+    ++cell;
+    const Side side = c == '0' ? Side::Matrix : Side::Player;
+    if (c == '.') {
+      form.panel.setText(cellField(cell), "");
+    } else if (const auto piece = firstPieceInHand(form.panel, side)) {
+      form.putPiece(*piece, cell, side);
+    }
+  }
+  form.command5Visible = false;
+  form.panel.setNumber(Text25, position.openings);
+  form.panel.setNumber(Text26, position.movesMade);
+  form.panel.setText(Text21, position.marker);
+  form.panel.setText(Text27, "1");
+}
+
+// Each iteration puts the position back (a copy of 28 short strings and ten points, a small part
+// of the time measured) and lets Timer1 tick.
+void computerMove(benchmark::State& state, Position position) {
+  SystemRandom random;
+  Clock clock;
+  Form1 form(clock);
+  form.timer1.onTick([&] { pressCommand3(form, random); });
+  setUp(form, position);
+  const StatePanel panel = form.panel;
+  const auto pictures = form.pictures;
+  for (auto _ : state) {
+    form.panel = panel;
+    form.pictures = pictures;
+    form.timer1.enable();
+    clock.advance(1000);
+    form.timer4.disable();
+    form.timer5.disable();
+    benchmark::DoNotOptimize(form.panel.text(Text26));
+  }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(computerMove, first_reply_takes_the_centre, Position{"1.. ... ...", 1, 0, "5"});
+BENCHMARK_CAPTURE(computerMove, completes_its_line, Position{"00. 11. 1..", 0, 2, ""});
+BENCHMARK_CAPTURE(computerMove, blocks_a_threat, Position{"11. .0. ...", 1, 1, ""});
+BENCHMARK_CAPTURE(computerMove, random_cell_of_six, Position{"1.0 ... .1.", 6, 1, ""});
+BENCHMARK_CAPTURE(computerMove, random_retry_finds_the_last_cell, Position{"101 10. 010", 6, 3, ""});
+
+BENCHMARK_MAIN();
