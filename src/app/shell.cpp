@@ -2,11 +2,19 @@
 #include "app/shell.h"
 
 #include "game/main_window.h"
+#include "outcome/drawn_round_window.h"
+#include "outcome/match_result_window.h"
+#include "outcome/round_won_window.h"
 
 namespace quimbo {
 
 Shell::Shell(Game& game, ui::Dispatcher::Time time)
-    : dispatcher_(game, time), form1_(std::make_unique<MainWindow>(dispatcher_)) {}
+    : dispatcher_(game, time),
+      form1_(std::make_unique<MainWindow>(dispatcher_)),
+      form2_(new RoundWonWindow(dispatcher_, Side::Player, form1_.get())),
+      form3_(new RoundWonWindow(dispatcher_, Side::Matrix, form1_.get())),
+      form4_(new MatchResultWindow(dispatcher_, form1_.get())),
+      form5_(new DrawnRoundWindow(dispatcher_, form1_.get())) {}
 
 Shell::~Shell() = default;
 

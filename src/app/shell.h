@@ -9,6 +9,9 @@
 namespace quimbo {
 
 class MainWindow;
+class RoundWonWindow;
+class DrawnRoundWindow;
+class MatchResultWindow;
 
 class Shell {
 public:
@@ -17,6 +20,10 @@ public:
 
   ui::Dispatcher& dispatcher() { return dispatcher_; }
   MainWindow& form1() { return *form1_; }
+  RoundWonWindow& form2() { return *form2_; }
+  RoundWonWindow& form3() { return *form3_; }
+  MatchResultWindow& form4() { return *form4_; }
+  DrawnRoundWindow& form5() { return *form5_; }
 
   // Shows the first window of the program.
   void start();
@@ -24,6 +31,11 @@ public:
 private:
   ui::Dispatcher dispatcher_;
   std::unique_ptr<MainWindow> form1_;
+  // The announcement windows belong to the main window, which keeps them above it.
+  RoundWonWindow* form2_;
+  RoundWonWindow* form3_;
+  MatchResultWindow* form4_;
+  DrawnRoundWindow* form5_;
 };
 
 }  // namespace quimbo

@@ -6,6 +6,7 @@
 #include "game/form1.h"
 #include "game/platform.h"
 #include "game/random.h"
+#include "outcome/outcome_windows.h"
 
 namespace quimbo {
 
@@ -19,7 +20,16 @@ public:
   Random& random;
   Platform& platform;
 
-  Form1 form1;
+  Form1 form1;           // the main window
+  OutcomeWindow form2;   // "Ganador": the player won the round
+  OutcomeWindow form3;   // "Ganador": the computer won the round
+  ResultWindow form4;    // "Resultado Final"
+  OutcomeWindow form5;   // "Empate"
+
+  OutcomeWindow& roundWonWindow(Side winner) { return winner == Side::Player ? form2 : form3; }
+  const OutcomeWindow& roundWonWindow(Side winner) const {
+    return winner == Side::Player ? form2 : form3;
+  }
 };
 
 }  // namespace quimbo

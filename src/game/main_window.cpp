@@ -6,12 +6,14 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include "game/match_start.h"
 #include "game/player_move.h"
 #include "ui/click_area.h"
 #include "ui/dispatcher.h"
 #include "ui/fonts.h"
 #include "ui/picture_box.h"
 #include "ui/picture_button.h"
+#include "ui/piece_pictures.h"
 #include "ui/twips.h"
 
 namespace quimbo {
@@ -72,8 +74,8 @@ void MainWindow::buildBoard() {
   auto* canvas = new BoardCanvas(client());
   canvas->resize(client()->size());
 
-  const ui::Picture computerPiece("computer_piece");
-  const ui::Picture playerPiece("player_piece");
+  const ui::Picture computerPiece = ui::piecePicture(Side::Matrix);
+  const ui::Picture playerPiece = ui::piecePicture(Side::Player);
   for (int n = 1; n <= 10; ++n) {
     auto* piece = new ui::PictureBox(n <= 5 ? computerPiece : playerPiece, client());
     piece->setObjectName(QStringLiteral("Picture%1").arg(n));
@@ -97,6 +99,9 @@ void MainWindow::buildBoard() {
   command5_->setObjectName("Command5");
   command5_->setPicture(ui::Picture("start_button"));
   command5_->setGeometry(pixelRect(1320, 1320, 750, 735));
+  connect(command5_, &ui::PictureButton::clicked, this, [this] {
+    dispatcher_.dispatch([](Game& game) { pressCommand5(game.form1, game.random); });
+  });
 
   label1_ = new QLabel(client());
   label1_->setObjectName("Label1");

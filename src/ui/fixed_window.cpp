@@ -14,8 +14,8 @@ constexpr int kThinBorder = 1;
 const QColor kBorderColour(64, 48, 24);
 }  // namespace
 
-FixedWindow::FixedWindow(QSize clientSize, Frame frame, QColor background)
-    : client_(new QWidget), frame_(frame) {
+FixedWindow::FixedWindow(QSize clientSize, Frame frame, QColor background, QWidget* owner)
+    : QWidget(owner), client_(new QWidget), frame_(frame) {
   if (frame == Frame::Titled) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -16,7 +16,8 @@ public:
     Borderless,  // no title bar, a thin fixed border
   };
 
-  FixedWindow(QSize clientSize, Frame frame, QColor background);
+  // An owner keeps the window above it on the desktop.
+  FixedWindow(QSize clientSize, Frame frame, QColor background, QWidget* owner = nullptr);
 
   // Everything the window shows is a child of its client area.
   QWidget* client() const { return client_; }

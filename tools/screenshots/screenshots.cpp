@@ -5,6 +5,10 @@
 #include "app/shell.h"
 #include "game/main_window.h"
 #include "game/player_move.h"
+#include "outcome/drawn_round_window.h"
+#include "outcome/match_result.h"
+#include "outcome/match_result_window.h"
+#include "outcome/round_won_window.h"
 #include "game/random.h"
 #include "ui/desktop_platform.h"
 
@@ -36,5 +40,18 @@ int main(int argc, char* argv[]) {
   save(shell.form1(), folder, "main-window-your-turn");
   shell.dispatcher().dispatch([](quimbo::Game& g) { quimbo::clickImage(g.form1, 3); });
   save(shell.form1(), folder, "main-window-first-move");
+
+  shell.dispatcher().dispatch([](quimbo::Game& g) {
+    g.form2.visible = true;
+    g.form3.visible = true;
+    g.form5.visible = true;
+    g.form1.mpc = "     PC: 6     ";
+    g.form1.mjug = "    Jug: 4     ";
+    quimbo::showMatchResult(g);
+  });
+  save(shell.form2(), folder, "player-won");
+  save(shell.form3(), folder, "computer-won");
+  save(shell.form5(), folder, "draw");
+  save(shell.form4(), folder, "match-result");
   return 0;
 }

@@ -1,0 +1,27 @@
+// Painting a frame's etched border and caption.
+#include "ui/frame.h"
+
+#include <QPainter>
+
+namespace quimbo::ui {
+
+Frame::Frame(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {}
+
+void Frame::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QFontMetrics metrics(font());
+  // Like classic frames, the border runs through the middle of the caption's line, caption or not.
+  const QRect border = rect().adjusted(0, metrics.height() / 2, -2, -2);
+  painter.setPen(QColor(128, 128, 128));
+  painter.drawRect(border);
+  painter.setPen(Qt::white);
+  painter.drawRect(border.translated(1, 1));
+
+  if (caption_.isEmpty()) return;
+  const QRect text(8, 0, metrics.horizontalAdvance(caption_), metrics.height());
+  painter.fillRect(text, palette().window());
+  painter.setPen(palette().windowText().color());
+  painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, caption_);
+}
+
+}  // namespace quimbo::ui

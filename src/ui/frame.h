@@ -1,0 +1,23 @@
+// A frame: an etched border around a group of controls, with an optional caption set into its
+// top edge. Its children are placed relative to its own corner.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace quimbo::ui {
+
+class Frame : public QWidget {
+public:
+  Frame(const QString& caption, QWidget* parent);
+
+  QString caption() const { return caption_; }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  QString caption_;
+};
+
+}  // namespace quimbo::ui
