@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("quimbo");
   QApplication::setApplicationDisplayName("Quimbo");
+  QApplication::setDesktopFileName("io.github.vandrel.Quimbo");  // ties the windows to the menu entry
   QIcon icon;
   for (int size : {16, 24, 32, 48, 64, 128, 256}) {
     icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));

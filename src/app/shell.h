@@ -12,6 +12,8 @@ class MainWindow;
 class RoundWonWindow;
 class DrawnRoundWindow;
 class MatchResultWindow;
+class SplashWindow;
+class CreditsWindow;
 
 class Shell {
 public:
@@ -24,18 +26,22 @@ public:
   RoundWonWindow& form3() { return *form3_; }
   MatchResultWindow& form4() { return *form4_; }
   DrawnRoundWindow& form5() { return *form5_; }
+  SplashWindow& form6() { return *form6_; }
+  CreditsWindow& form7() { return *form7_; }
 
-  // Shows the first window of the program.
+  // Starts the program: the splash first.
   void start();
 
 private:
   ui::Dispatcher dispatcher_;
+  std::unique_ptr<SplashWindow> form6_;
   std::unique_ptr<MainWindow> form1_;
   // The announcement windows belong to the main window, which keeps them above it.
   RoundWonWindow* form2_;
   RoundWonWindow* form3_;
   MatchResultWindow* form4_;
   DrawnRoundWindow* form5_;
+  CreditsWindow* form7_;
 };
 
 }  // namespace quimbo

@@ -3,6 +3,7 @@
 
 #include "computer/computer_player.h"
 #include "game/match_start.h"
+#include "info/splash.h"
 #include "outcome/drawn_round.h"
 #include "outcome/round_won.h"
 
@@ -11,7 +12,7 @@ namespace quimbo {
 namespace {
 
 // Timer3, Timer4 and Timer5: one second after the deciding move, the round's outcome is shown.
-void announceOutcome(Timer& timer, OutcomeWindow& window) {
+void announceOutcome(Timer& timer, OutcomeState& window) {
   timer.disable();
   window.visible = true;
 }
@@ -19,7 +20,8 @@ void announceOutcome(Timer& timer, OutcomeWindow& window) {
 }  // namespace
 
 Game::Game(Random& random_, Platform& platform_)
-    : random(random_), platform(platform_), form1(clock), form2(clock), form3(clock), form5(clock) {
+    : random(random_), platform(platform_), form1(clock), form2(clock), form3(clock), form5(clock),
+      form6(clock) {
   form1.timer1.onTick([this] { pressCommand3(form1, random); });
   form1.timer2.onTick([this] { tickTimer2(form1); });
   form1.timer3.onTick([this] { announceOutcome(form1.timer3, form2); });
@@ -28,6 +30,7 @@ Game::Game(Random& random_, Platform& platform_)
   form2.timer1.onTick([this] { prepareRoundAfterWin(*this, Side::Player); });
   form3.timer1.onTick([this] { prepareRoundAfterWin(*this, Side::Matrix); });
   form5.timer1.onTick([this] { prepareRoundAfterDraw(*this); });
+  form6.timer1.onTick([this] { leaveSplash(*this); });
 }
 
 }  // namespace quimbo

@@ -6,7 +6,8 @@
 #include "game/form1.h"
 #include "game/platform.h"
 #include "game/random.h"
-#include "outcome/outcome_windows.h"
+#include "info/info_states.h"
+#include "outcome/outcome_states.h"
 
 namespace quimbo {
 
@@ -20,14 +21,19 @@ public:
   Random& random;
   Platform& platform;
 
-  Form1 form1;           // the main window
-  OutcomeWindow form2;   // "Ganador": the player won the round
-  OutcomeWindow form3;   // "Ganador": the computer won the round
-  ResultWindow form4;    // "Resultado Final"
-  OutcomeWindow form5;   // "Empate"
+  Form1 form1;                // the main window
+  bool form1Visible = false;  // it appears when the splash has had its three seconds
+  OutcomeState form2;        // "Ganador": the player won the round
+  OutcomeState form3;        // "Ganador": the computer won the round
+  ResultState form4;         // "Resultado Final"
+  OutcomeState form5;        // "Empate"
+  SplashState form6;
+  CreditsState form7;
+  bool browserNoticeVisible = false;  // the link could not start a browser
+  bool ended = false;                 // the player left: nothing happens any more
 
-  OutcomeWindow& roundWonWindow(Side winner) { return winner == Side::Player ? form2 : form3; }
-  const OutcomeWindow& roundWonWindow(Side winner) const {
+  OutcomeState& roundWonWindow(Side winner) { return winner == Side::Player ? form2 : form3; }
+  const OutcomeState& roundWonWindow(Side winner) const {
     return winner == Side::Player ? form2 : form3;
   }
 };

@@ -2,11 +2,14 @@
 #include "game/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 
 #include "game/match_start.h"
+#include "game/menus.h"
 #include "game/player_move.h"
 #include "ui/click_area.h"
 #include "ui/dispatcher.h"
@@ -117,6 +120,8 @@ void MainWindow::buildBoard() {
   image10_->setGeometry(pixelRect(0, 3450, 3360, 930));
   const ui::Picture cursor("link_cursor");
   image10_->setCursor(QCursor(cursor.forRatio(devicePixelRatioF()), 10, 1));
+  connect(image10_, &ui::PictureBox::clicked, this,
+          [this] { dispatcher_.dispatch([](Game& game) { clickImage10(game); }); });
 }
 
 void MainWindow::buildMenuBar() {
@@ -134,10 +139,40 @@ void MainWindow::buildMenuBar() {
   mjug_->setObjectName("mjug");
   msalir_->setObjectName("msalir");
   setMenuBar(menuBar_);
+  connect(msobre_, &QAction::triggered, this,
+          [this] { dispatcher_.dispatch([](Game& game) { chooseSobre(game); }); });
+  connect(msalir_, &QAction::triggered, this,
+          [this] { dispatcher_.dispatch([](Game& game) { chooseSalir(game); }); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  dispatcher_.dispatch([](Game& game) { chooseSalir(game); });
+  event->accept();
+}
+
+void MainWindow::showBrowserNotice(bool shown) {
+  if (!shown) {
+    if (browserNotice_) browserNotice_->hide();
+    return;
+  }
+  if (!browserNotice_) {
+    browserNotice_ = new QMessageBox(QMessageBox::Information, "Quimbo",
+                                     QString::fromUtf8("No se pudo abrir el navegador.\n"
+                                                       "Visitá www.rinconludico.example cuando quieras."),
+                                     QMessageBox::Ok, this);
+    browserNotice_->setObjectName("BrowserNotice");
+    browserNotice_->setModal(false);
+    connect(browserNotice_, &QMessageBox::finished, this,
+            [this] { dispatcher_.dispatch([](Game& game) { dismissBrowserNotice(game); }); });
+  }
+  if (!browserNotice_->isVisible()) browserNotice_->show();
 }
 
 void MainWindow::refresh() {
-  const Form1& form = dispatcher_.game().form1;
+  const Game& game = dispatcher_.game();
+  if (game.form1Visible && !isVisible()) showCentred();
+  showBrowserNotice(game.browserNoticeVisible);
+  const Form1& form = game.form1;
   for (int n = 1; n <= 10; ++n) {
     pictures_[static_cast<std::size_t>(n - 1)]->move(pixelPoint(form.picture(n)));
   }

@@ -9,6 +9,7 @@
 class QAction;
 class QLabel;
 class QMenuBar;
+class QMessageBox;
 
 namespace quimbo::ui {
 class ClickArea;
@@ -28,9 +29,14 @@ public:
   // Redraws everything from the game's model.
   void refresh();
 
+protected:
+  // The close button ends the program, as " &Salir" does.
+  void closeEvent(QCloseEvent* event) override;
+
 private:
   void buildBoard();
   void buildMenuBar();
+  void showBrowserNotice(bool shown);
 
   ui::Dispatcher& dispatcher_;
   std::array<ui::PictureBox*, 10> pictures_{};  // Picture1..Picture10
@@ -43,6 +49,7 @@ private:
   QAction* mpc_ = nullptr;
   QAction* mjug_ = nullptr;
   QAction* msalir_ = nullptr;
+  QMessageBox* browserNotice_ = nullptr;
 };
 
 }  // namespace quimbo

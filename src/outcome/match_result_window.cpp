@@ -46,7 +46,7 @@ MatchResultWindow::MatchResultWindow(ui::Dispatcher& dispatcher, QWidget* owner)
 }
 
 void MatchResultWindow::refresh() {
-  const ResultWindow& form4 = dispatcher_.game().form4;
+  const ResultState& form4 = dispatcher_.game().form4;
   label2_->setText(QString::fromStdString(form4.label2));
   label3_->setText(QString::fromStdString(form4.label3));
   setShown(form4.visible);

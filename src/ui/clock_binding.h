@@ -20,6 +20,7 @@ public:
   void catchUp();
   // Arms the real timer for the clock's nearest deadline, or stops it when nothing is due.
   void rearm();
+  void stop() { timer_.stop(); }
   bool isArmed() const { return timer_.isActive(); }
   int remainingMs() const { return timer_.remainingTime(); }
 

@@ -11,6 +11,7 @@ bool DesktopPlatform::openUrl(const std::string& address) {
   return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
-void DesktopPlatform::quit() { QCoreApplication::quit(); }
+// exit() leaves the event loop at once; quit() would first ask every window to close.
+void DesktopPlatform::quit() { QCoreApplication::exit(0); }
 
 }  // namespace quimbo::ui

@@ -15,19 +15,26 @@ Dispatcher::Dispatcher(Game& game, Time time, QObject* parent) : QObject(parent)
 Dispatcher::~Dispatcher() = default;
 
 void Dispatcher::dispatch(const std::function<void(Game&)>& handler) {
+  if (game_.ended) return;
   if (binding_) binding_->catchUp();  // what fell due before this event happens first
   handler(game_);
   settle();
 }
 
 void Dispatcher::advance(Milliseconds ms) {
-  if (binding_) return;
+  if (binding_ || game_.ended) return;
   game_.clock.advance(ms);
   settle();
 }
 
 void Dispatcher::settle() {
-  if (binding_) binding_->rearm();
+  if (binding_) {
+    if (game_.ended) {
+      binding_->stop();  // once the player has left, no timer may tick
+    } else {
+      binding_->rearm();
+    }
+  }
   emit changed();
 }
 

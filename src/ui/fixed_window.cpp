@@ -3,15 +3,38 @@
 
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace quimbo::ui {
 
 namespace {
 constexpr int kThinBorder = 1;
+constexpr int kSizingBorder = 4;
 const QColor kBorderColour(64, 48, 24);
+
+int borderWidth(FixedWindow::Frame frame) {
+  switch (frame) {
+    case FixedWindow::Frame::Titled: return 0;
+    case FixedWindow::Frame::Borderless: return kThinBorder;
+    case FixedWindow::Frame::Resizable: return kSizingBorder;
+  }
+  return 0;
+}
+
+// The edges of a window of the given size that a press at `at` grabs for resizing.
+Qt::Edges edgesAt(QPoint at, QSize size) {
+  Qt::Edges edges;
+  if (at.x() < kSizingBorder) edges |= Qt::LeftEdge;
+  if (at.x() >= size.width() - kSizingBorder) edges |= Qt::RightEdge;
+  if (at.y() < kSizingBorder) edges |= Qt::TopEdge;
+  if (at.y() >= size.height() - kSizingBorder) edges |= Qt::BottomEdge;
+  return edges;
+}
+
 }  // namespace
 
 FixedWindow::FixedWindow(QSize clientSize, Frame frame, QColor background, QWidget* owner)
@@ -25,17 +48,20 @@ FixedWindow::FixedWindow(QSize clientSize, Frame frame, QColor background, QWidg
   }
 
   client_->setFixedSize(clientSize);
+  setMouseTracking(frame == Frame::Resizable);
   client_->setAutoFillBackground(true);
   QPalette palette = client_->palette();
   palette.setColor(QPalette::Window, background);
   client_->setPalette(palette);
 
   auto* layout = new QVBoxLayout(this);
-  const int border = frame == Frame::Borderless ? kThinBorder : 0;
+  const int border = borderWidth(frame);
   layout->setContentsMargins(border, border, border, border);
   layout->setSpacing(0);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  layout->addWidget(client_);
+  // A resizable window only grows: its controls keep their places at the top left.
+  layout->setSizeConstraint(frame == Frame::Resizable ? QLayout::SetMinimumSize
+                                                      : QLayout::SetFixedSize);
+  layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
 }
 
 void FixedWindow::setMenuBar(QMenuBar* menuBar) { layout()->setMenuBar(menuBar); }
@@ -52,10 +78,49 @@ void FixedWindow::showCentred() {
 }
 
 void FixedWindow::paintEvent(QPaintEvent*) {
-  if (frame_ != Frame::Borderless) return;
   QPainter painter(this);
-  painter.setPen(kBorderColour);
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  switch (frame_) {
+    case Frame::Titled:
+      return;
+    case Frame::Borderless:
+      painter.setPen(kBorderColour);
+      painter.drawRect(rect().adjusted(0, 0, -1, -1));
+      return;
+    case Frame::Resizable: {
+      const QColor face = client_->palette().window().color();
+      painter.fillRect(rect(), face);
+      painter.setPen(Qt::white);  // raised: light above and left, dark below and right
+      painter.drawLine(0, 0, width() - 1, 0);
+      painter.drawLine(0, 0, 0, height() - 1);
+      painter.setPen(kBorderColour);
+      painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+      painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
+      return;
+    }
+  }
+}
+
+void FixedWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (frame_ != Frame::Resizable) return QWidget::mouseMoveEvent(event);
+  const Qt::Edges edges = edgesAt(event->position().toPoint(), size());
+  const bool diagonal = (edges & (Qt::LeftEdge | Qt::RightEdge)) && (edges & (Qt::TopEdge | Qt::BottomEdge));
+  const bool falling = edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
+  if (!edges) {
+    unsetCursor();
+  } else if (diagonal) {
+    setCursor(falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor);
+  } else {
+    setCursor(edges & (Qt::LeftEdge | Qt::RightEdge) ? Qt::SizeHorCursor : Qt::SizeVerCursor);
+  }
+}
+
+void FixedWindow::mousePressEvent(QMouseEvent* event) {
+  const Qt::Edges edges = edgesAt(event->position().toPoint(), size());
+  if (frame_ == Frame::Resizable && edges && windowHandle()) {
+    windowHandle()->startSystemResize(edges);
+    return;
+  }
+  QWidget::mousePressEvent(event);
 }
 
 }  // namespace quimbo::ui

@@ -14,6 +14,7 @@ public:
   enum class Frame {
     Titled,      // title bar with minimise and close buttons, no maximise
     Borderless,  // no title bar, a thin fixed border
+    Resizable,   // no title bar, a raised border that can be dragged to make the window larger
   };
 
   // An owner keeps the window above it on the desktop.
@@ -27,6 +28,8 @@ public:
 
 protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
   QWidget* client_;

@@ -85,6 +85,7 @@ TEST_F(MainWindowTest, EachClickTargetReachesItsOwnCell) {
     Game fresh(freshRandom, freshPlatform);
     Shell freshShell(fresh, ui::Dispatcher::Time::Manual);
     freshShell.start();
+    freshShell.dispatcher().advance(3000);
     freshShell.dispatcher().dispatch([](Game& g) {
       g.form1.command5Visible = false;
       g.form1.panel.setText(Text27, "0");
@@ -137,6 +138,15 @@ TEST_F(MainWindowTest, TheStatePanelIsNotPartOfTheWindow) {
         << qPrintable(name);
   }
   EXPECT_EQ(form1().client()->grab().size(), QSize(224, 293));
+}
+
+TEST_F(MainWindowTest, TheBoardCanBePlayedFromTheKeyboard) {
+  startPlayersTurn();
+  QWidget* topLeft = image(9);
+  EXPECT_EQ(topLeft->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+  topLeft->setFocus();
+  QTest::keyClick(topLeft, Qt::Key_Space);
+  EXPECT_EQ(game.form1.panel.text(Text1), "1");
 }
 
 TEST_F(MainWindowTest, StatusLineShowsTheGamesText) {

@@ -23,7 +23,7 @@ protected:
       g.form1.panel.setText(Text25, "0");  // the player opens the next round
     });
   }
-  void show(OutcomeWindow Game::*window) {
+  void show(OutcomeState Game::*window) {
     arrange([window](Game& g) { (g.*window).visible = true; });
   }
   // A click on the window right where one of its parts lies.

@@ -18,7 +18,11 @@ namespace quimbo::test {
 
 class WindowTest : public testing::Test {
 protected:
-  WindowTest() { shell.start(); }
+  // The program as the user meets it: the splash has had its three seconds.
+  WindowTest() {
+    shell.start();
+    shell.dispatcher().advance(3000);
+  }
 
   MainWindow& form1() { return shell.form1(); }
   template <typename T = QWidget>

@@ -3,16 +3,22 @@
 #include <QDir>
 
 #include "app/shell.h"
+#include "game/match_start.h"
 #include "game/main_window.h"
+#include "game/menus.h"
 #include "game/player_move.h"
+#include "game/random.h"
+#include "info/credits_window.h"
+#include "info/splash_window.h"
 #include "outcome/drawn_round_window.h"
 #include "outcome/match_result.h"
 #include "outcome/match_result_window.h"
 #include "outcome/round_won_window.h"
-#include "game/random.h"
 #include "ui/desktop_platform.h"
 
 namespace {
+
+using quimbo::Game;
 
 void save(QWidget& window, const QDir& folder, const QString& name) {
   window.grab().save(folder.filePath(name + ".png"));
@@ -25,23 +31,31 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   const QDir folder(argc > 1 ? argv[1] : ".");
 
-  quimbo::SeededRandom random(7);
+  // A seed whose first match the player opens.
+  quimbo::SeededRandom random(3);
   quimbo::ui::DesktopPlatform platform;
-  quimbo::Game game(random, platform);
+  Game game(random, platform);
   quimbo::Shell shell(game, quimbo::ui::Dispatcher::Time::Manual);
+  auto& dispatcher = shell.dispatcher();
   shell.start();
+  save(shell.form6(), folder, "splash");
+  dispatcher.advance(3000);
   save(shell.form1(), folder, "main-window");
 
-  shell.dispatcher().dispatch([](quimbo::Game& g) {
-    g.form1.command5Visible = false;
-    g.form1.panel.setText(quimbo::Field::Text27, "0");
-    g.form1.label1 = "Comenzá vos";
-  });
-  save(shell.form1(), folder, "main-window-your-turn");
-  shell.dispatcher().dispatch([](quimbo::Game& g) { quimbo::clickImage(g.form1, 3); });
-  save(shell.form1(), folder, "main-window-first-move");
+  // A round in progress: the player opens in a corner, the computer answers in the centre.
+  dispatcher.dispatch([](Game& g) { quimbo::pressCommand5(g.form1, g.random); });
+  dispatcher.advance(1000);
+  for (int image : {9, 6}) {
+    dispatcher.dispatch([image](Game& g) { quimbo::clickImage(g.form1, image); });
+    dispatcher.advance(1000);
+  }
+  save(shell.form1(), folder, "main-window-playing");
 
-  shell.dispatcher().dispatch([](quimbo::Game& g) {
+  dispatcher.dispatch([](Game& g) { quimbo::chooseSobre(g); });
+  save(shell.form7(), folder, "credits");
+  dispatcher.dispatch([](Game& g) { quimbo::pressAceptar(g); });
+
+  dispatcher.dispatch([](Game& g) {
     g.form2.visible = true;
     g.form3.visible = true;
     g.form5.visible = true;

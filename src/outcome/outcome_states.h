@@ -1,4 +1,4 @@
-// The models of the windows that announce a round's outcome and the match result.
+// The state of the windows that announce a round's outcome and the match result.
 #pragma once
 
 #include <string>
@@ -11,15 +11,15 @@ inline constexpr Milliseconds kNextRoundDelay = 1000;
 
 // Form2 (the player won the round), Form3 (the computer won) and Form5 (a draw). The window object
 // lives on while it is closed, so its timer can prepare the next round a second after the click.
-struct OutcomeWindow {
-  explicit OutcomeWindow(Clock& clock) : timer1(clock, kNextRoundDelay) {}
+struct OutcomeState {
+  explicit OutcomeState(Clock& clock) : timer1(clock, kNextRoundDelay) {}
 
   bool visible = false;
   Timer timer1;  // the next-round preparation
 };
 
 // Form4, loaded afresh at the end of each match with both totals.
-struct ResultWindow {
+struct ResultState {
   bool visible = false;
   std::string label2;  // the computer's points
   std::string label3;  // the player's points
