@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 #include "game/clock.h"
 
@@ -35,6 +36,8 @@ private:
   QElapsedTimer elapsed_;
   QTimer timer_;
   Milliseconds offset_;  // the clock's time when real time started being counted
+  std::optional<Milliseconds> awaited_;  // the deadline the real timer is armed for
+  bool reportLateness_;
 };
 
 }  // namespace quimbo::ui
