@@ -12,7 +12,7 @@ namespace quimbo {
 namespace {
 
 // Timer3, Timer4 and Timer5: one second after the deciding move, the round's outcome is shown.
-void announceOutcome(Timer& timer, OutcomeState& window) {
+void announceOutcome(Timer& timer, TimedWindow& window) {
   timer.disable();
   window.visible = true;
 }
@@ -20,8 +20,13 @@ void announceOutcome(Timer& timer, OutcomeState& window) {
 }  // namespace
 
 Game::Game(Random& random_, Platform& platform_)
-    : random(random_), platform(platform_), form1(clock), form2(clock), form3(clock), form5(clock),
-      form6(clock) {
+    : random(random_),
+      platform(platform_),
+      form1(clock),
+      form2(clock, kNextRoundDelay),
+      form3(clock, kNextRoundDelay),
+      form5(clock, kNextRoundDelay),
+      form6(clock, kSplashTime) {
   form1.timer1.onTick([this] { pressCommand3(form1, random); });
   form1.timer2.onTick([this] { tickTimer2(form1); });
   form1.timer3.onTick([this] { announceOutcome(form1.timer3, form2); });

@@ -6,8 +6,7 @@
 #include "game/form1.h"
 #include "game/platform.h"
 #include "game/random.h"
-#include "info/info_states.h"
-#include "outcome/outcome_states.h"
+#include "game/window_states.h"
 
 namespace quimbo {
 
@@ -23,17 +22,17 @@ public:
 
   Form1 form1;                // the main window
   bool form1Visible = false;  // it appears when the splash has had its three seconds
-  OutcomeState form2;        // "Ganador": the player won the round
-  OutcomeState form3;        // "Ganador": the computer won the round
-  ResultState form4;         // "Resultado Final"
-  OutcomeState form5;        // "Empate"
-  SplashState form6;
-  CreditsState form7;
+  TimedWindow form2;          // "Ganador": the player won the round
+  TimedWindow form3;          // "Ganador": the computer won the round
+  ResultWindowState form4;    // "Resultado Final"
+  TimedWindow form5;          // "Empate"
+  TimedWindow form6;          // the splash
+  CreditsWindowState form7;   // the credits
   bool browserNoticeVisible = false;  // the link could not start a browser
   bool ended = false;                 // the player left: nothing happens any more
 
-  OutcomeState& roundWonWindow(Side winner) { return winner == Side::Player ? form2 : form3; }
-  const OutcomeState& roundWonWindow(Side winner) const {
+  TimedWindow& roundWonWindow(Side winner) { return winner == Side::Player ? form2 : form3; }
+  const TimedWindow& roundWonWindow(Side winner) const {
     return winner == Side::Player ? form2 : form3;
   }
 };

@@ -8,12 +8,14 @@
 #include <QMessageBox>
 #include <QPainter>
 
+#include "game/cell_descriptions.h"
 #include "game/match_start.h"
 #include "game/menus.h"
 #include "game/player_move.h"
 #include "ui/click_area.h"
 #include "ui/dispatcher.h"
 #include "ui/fonts.h"
+#include "ui/link_banner.h"
 #include "ui/picture_box.h"
 #include "ui/picture_button.h"
 #include "ui/piece_pictures.h"
@@ -102,6 +104,8 @@ void MainWindow::buildBoard() {
   command5_->setObjectName("Command5");
   command5_->setPicture(ui::Picture("start_button"));
   command5_->setGeometry(pixelRect(1320, 1320, 750, 735));
+  command5_->setAccessibleName("Jugar");
+  command5_->setAccessibleDescription("Empieza una partida de cinco rondas");
   connect(command5_, &ui::PictureButton::clicked, this, [this] {
     dispatcher_.dispatch([](Game& game) { pressCommand5(game.form1, game.random); });
   });
@@ -114,13 +118,14 @@ void MainWindow::buildBoard() {
   QPalette statusColours = label1_->palette();
   statusColours.setColor(QPalette::WindowText, kStatusColour);
   label1_->setPalette(statusColours);
+  label1_->setAccessibleDescription("Estado");
 
-  image10_ = new ui::PictureBox(ui::Picture("link_banner"), client());
+  image10_ = new ui::LinkBanner(ui::Picture("link_banner"), client());
   image10_->setObjectName("Image10");
   image10_->setGeometry(pixelRect(0, 3450, 3360, 930));
-  const ui::Picture cursor("link_cursor");
-  image10_->setCursor(QCursor(cursor.forRatio(devicePixelRatioF()), 10, 1));
-  connect(image10_, &ui::PictureBox::clicked, this,
+  image10_->setAccessibleName(QString::fromUtf8("Rincón Lúdico"));
+  image10_->setAccessibleDescription("Abre www.rinconludico.example en el navegador");
+  connect(image10_, &ui::LinkBanner::clicked, this,
           [this] { dispatcher_.dispatch([](Game& game) { clickImage10(game); }); });
 }
 
@@ -175,6 +180,10 @@ void MainWindow::refresh() {
   const Form1& form = game.form1;
   for (int n = 1; n <= 10; ++n) {
     pictures_[static_cast<std::size_t>(n - 1)]->move(pixelPoint(form.picture(n)));
+  }
+  for (int image = 1; image <= 9; ++image) {
+    const std::string description = cellDescription(form.panel, cellOfClickTarget(image));
+    images_[static_cast<std::size_t>(image - 1)]->setAccessibleName(QString::fromStdString(description));
   }
   command5_->setVisible(form.command5Visible);
   label1_->setText(QString::fromStdString(form.label1));

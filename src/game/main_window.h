@@ -14,6 +14,7 @@ class QMessageBox;
 namespace quimbo::ui {
 class ClickArea;
 class Dispatcher;
+class LinkBanner;
 class PictureBox;
 class PictureButton;
 }  // namespace quimbo::ui
@@ -43,7 +44,7 @@ private:
   std::array<ui::ClickArea*, 9> images_{};      // Image1..Image9
   ui::PictureButton* command5_ = nullptr;
   QLabel* label1_ = nullptr;
-  ui::PictureBox* image10_ = nullptr;
+  ui::LinkBanner* image10_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
   QAction* msobre_ = nullptr;
   QAction* mpc_ = nullptr;

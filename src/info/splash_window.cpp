@@ -16,14 +16,8 @@ namespace {
 
 using ui::pixelRect;
 
-struct SmallPiece {
-  const char* name;
-  Side side;
-  int left, top;
-};
-
 // Three of the player's pieces in a column, with a computer piece on either side.
-constexpr SmallPiece kWonLine[] = {
+constexpr ui::PiecePlace kWonLine[] = {
     {"Picture1", Side::Matrix, 120, 230}, {"Picture2", Side::Player, 720, 230},
     {"Picture6", Side::Player, 720, 830}, {"Picture5", Side::Player, 720, 1430},
     {"Picture3", Side::Matrix, 1320, 1430},
@@ -43,14 +37,11 @@ SplashWindow::SplashWindow(ui::Dispatcher& dispatcher)
       dispatcher_(dispatcher) {
   setObjectName("Form6");
   setWindowTitle("Quimbo");
+  setAccessibleDescription(QString::fromUtf8("Juego de tablero. Versión 1.0. Vandrel Software."));
   auto* frame1 = addFrame(client(), "Frame1", {130, 40, 4455, 2820});
 
   auto* frame2 = addFrame(frame1, "Frame2", {120, 130, 1960, 2090});
-  for (const SmallPiece& piece : kWonLine) {
-    auto* picture = new ui::PictureBox(ui::smallPiecePicture(piece.side), frame2);
-    picture->setObjectName(piece.name);
-    picture->setGeometry(pixelRect(piece.left, piece.top, 520, 520));
-  }
+  ui::addPieces(frame2, kWonLine, 520, ui::PieceSize::Small);
 
   const QFont plain = ui::gameFont(8.25);
   const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;

@@ -7,7 +7,6 @@
 #include "ui/fonts.h"
 #include "ui/frame.h"
 #include "ui/labels.h"
-#include "ui/picture_box.h"
 #include "ui/piece_pictures.h"
 #include "ui/twips.h"
 
@@ -15,14 +14,8 @@ namespace quimbo {
 
 namespace {
 
-struct PiecePlace {
-  const char* name;
-  Side side;
-  int left, top;
-};
-
 // Two rows of three, the computer's and the player's pieces alternating.
-constexpr PiecePlace kPieces[] = {
+constexpr ui::PiecePlace kPieces[] = {
     {"Picture1", Side::Matrix, 120, 240},  {"Picture3", Side::Player, 960, 240},
     {"Picture4", Side::Matrix, 1800, 240}, {"Picture5", Side::Player, 120, 1320},
     {"Picture6", Side::Matrix, 960, 1320}, {"Picture2", Side::Player, 1800, 1320},
@@ -33,14 +26,13 @@ constexpr PiecePlace kPieces[] = {
 DrawnRoundWindow::DrawnRoundWindow(ui::Dispatcher& dispatcher, QWidget* owner)
     : PanelWindow(ui::pixelSize(2895, 2370), kOutcomePanelColour, owner), dispatcher_(dispatcher) {
   setObjectName("Form5");
+  setWindowTitle("Empate");
+  setAccessibleDescription(
+      QString::fromUtf8("La ronda terminó empatada. Hacé clic o pulsá Enter para seguir."));
   auto* frame1 = new ui::Frame(QString(), client());
   frame1->setObjectName("Frame1");
   frame1->setGeometry(ui::pixelRect(120, 40, 2655, 2175));
-  for (const PiecePlace& place : kPieces) {
-    auto* picture = new ui::PictureBox(ui::piecePicture(place.side), frame1);
-    picture->setObjectName(place.name);
-    picture->setGeometry(ui::pixelRect(place.left, place.top, 735, 735));
-  }
+  ui::addPieces(frame1, kPieces, 735);
   ui::addLabel(frame1, {600, 1000, 1455, 375}, "Empate", {ui::gameFont(9.75, {.bold = true})})
       ->setObjectName("Label1");
   letClicksThrough();

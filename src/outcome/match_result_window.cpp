@@ -18,6 +18,7 @@ using ui::pixelRect;
 MatchResultWindow::MatchResultWindow(ui::Dispatcher& dispatcher, QWidget* owner)
     : PanelWindow(ui::pixelSize(2745, 2505), kOutcomePanelColour, owner), dispatcher_(dispatcher) {
   setObjectName("Form4");
+  setWindowTitle("Resultado Final");
   auto* frame2 = new ui::Frame(QString(), client());
   frame2->setObjectName("Frame2");
   frame2->setGeometry(pixelRect(100, 0, 2535, 735));
@@ -46,9 +47,12 @@ MatchResultWindow::MatchResultWindow(ui::Dispatcher& dispatcher, QWidget* owner)
 }
 
 void MatchResultWindow::refresh() {
-  const ResultState& form4 = dispatcher_.game().form4;
+  const ResultWindowState& form4 = dispatcher_.game().form4;
   label2_->setText(QString::fromStdString(form4.label2));
   label3_->setText(QString::fromStdString(form4.label3));
+  setAccessibleDescription(
+      QString::fromUtf8("PC: %1 puntos. Jug: %2 puntos. Hacé clic o pulsá Enter para seguir.")
+          .arg(label2_->text(), label3_->text()));
   setShown(form4.visible);
 }
 

@@ -12,7 +12,7 @@ constexpr int kPointsForAWin = 2;
 }  // namespace
 
 void acknowledgeRoundWon(Game& game, Side winner) {
-  OutcomeState& window = game.roundWonWindow(winner);
+  TimedWindow& window = game.roundWonWindow(winner);
   if (!window.visible) return;
   window.visible = false;
   std::string& score = winner == Side::Player ? game.form1.mjug : game.form1.mpc;

@@ -8,6 +8,8 @@
 namespace quimbo::ui {
 
 class Frame : public QWidget {
+  Q_OBJECT
+
 public:
   Frame(const QString& caption, QWidget* parent);
 

@@ -1,145 +1,114 @@
-// The player's move: which clicks the board takes, where the piece goes, and what comes next.
+// The player's move: which click target is which cell, which clicks the board takes, where the
+// piece goes, and which timer each kind of move arms.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "game/player_move.h"
-#include "support/board_text.h"
-#include "support/form1_snapshot.h"
+#include "support/game_text.h"
 
-namespace quimbo {
+namespace quimbo::test {
 namespace {
 
 using enum Field;
-using test::boardOf;
-using test::setBoard;
-using test::snapshotOf;
 
-// The click target of each cell, so tests can speak of cells.
 int imageOf(int cell) { return kCellPlaces[static_cast<std::size_t>(cell - 1)].clickTarget; }
 
 class PlayerMove : public testing::Test {
 protected:
+  // A running match with the player to move, as after "Comenzá vos".
   PlayerMove() {
-    // A running match with the player to move, as after "Comenzá vos".
     form.command5Visible = false;
     form.panel.setText(Text27, "0");
     form.label1 = "Comenzá vos";
   }
-
   void click(int cell) { clickImage(form, imageOf(cell)); }
-  // The computer has answered: the board opens again.
-  void unlock() { form.panel.setText(Text27, "0"); }
-  std::array<bool, 5> timers() const { return snapshotOf(form).timersEnabled; }
 
   Clock clock;
   Form1 form{clock};
 };
 
-TEST_F(PlayerMove, EachTargetPutsThePieceOnItsOwnCell) {
+TEST_F(PlayerMove, EachClickTargetPutsThePieceOnItsOwnCell) {
+  // The targets are numbered round the board (Image1 is the top middle cell, Image9 the top left);
+  // below the top row the player's pieces stand 10 twips higher than the computer's would.
+  const std::pair<int, Point> cellOfImage[] = {{0, {}}, {2, {1320, 360}}, {3, {2260, 360}},
+      {5, {1320, 1310}}, {6, {2260, 1310}}, {9, {2260, 2250}}, {8, {1320, 2250}}, {7, {360, 2250}},
+      {4, {360, 1310}}, {1, {360, 360}}};
   for (int image = 1; image <= 9; ++image) {
-    Clock freshClock;
-    Form1 fresh(freshClock);
+    Form1 fresh(clock);
     fresh.command5Visible = false;
     clickImage(fresh, image);
-    const int cell = cellOfClickTarget(image);
+    const auto [cell, place] = cellOfImage[image];
     EXPECT_EQ(fresh.panel.text(cellField(cell)), "1") << "Image" << image;
-    EXPECT_EQ(fresh.picture(6), piecePlace(cell, Side::Player)) << "Image" << image;
-    EXPECT_EQ(fresh.panel.text(Text15), "1");
+    EXPECT_EQ(fresh.picture(6), place) << "Image" << image;
   }
 }
 
-struct Refusal {
-  const char* why;
-  std::function<void(Form1&)> arrange;
-};
-
 TEST_F(PlayerMove, RefusedClicksChangeNothingAtAllNotEvenTheStatusLine) {
-  const Refusal refusals[] = {
+  const std::pair<const char*, std::function<void(Form1&)>> refusals[] = {
       {"no match is running", [](Form1& f) { f.command5Visible = true; }},
-      {"the cell holds the player's mark", [](Form1& f) { f.panel.setText(Text5, "1"); }},
-      {"the cell holds the computer's mark", [](Form1& f) { f.panel.setText(Text5, "0"); }},
-      {"the computer has not answered yet", [](Form1& f) { f.panel.setText(Text27, "1"); }},
-      {"the computer has completed a line", [](Form1& f) { f.panel.setText(Text28, "0"); }},
-      {"all five pieces are on the board",
-       [](Form1& f) { f.panel.clear(Text15, Text19); for (Field flag : {Text15, Text16, Text17, Text18, Text19}) f.panel.setText(flag, "1"); }},
+      {"the player holds the cell", [](Form1& f) { f.panel.setText(Text5, "1"); }},
+      {"the computer holds the cell", [](Form1& f) { f.panel.setText(Text5, "0"); }},
+      {"the computer has not answered", [](Form1& f) { f.panel.setText(Text27, "1"); }},
+      {"the computer completed a line", [](Form1& f) { f.panel.setText(Text28, "0"); }},
+      {"no piece is left in hand", [](Form1& f) { setPosition(f, "111 ... 11."); }},
   };
-  for (const Refusal& refusal : refusals) {
-    Clock freshClock;
-    Form1 fresh(freshClock);
+  for (const auto& [why, arrange] : refusals) {
+    Form1 fresh(clock);
     fresh.command5Visible = false;
     fresh.panel.setText(Text27, "0");
     fresh.label1 = "Comienzo yo";
-    refusal.arrange(fresh);
-    const auto before = snapshotOf(fresh);
-    clickImage(fresh, imageOf(5));
-    EXPECT_EQ(snapshotOf(fresh), before) << refusal.why;
+    arrange(fresh);
+    const std::string before = stateOf(fresh);
+    clickImage(fresh, 3);  // the centre
+    EXPECT_EQ(stateOf(fresh), before) << why;
   }
 }
 
 TEST_F(PlayerMove, OnlyExactTextsCountAsMarksAndLocks) {
-  form.panel.setText(Text5, " 1");   // not a mark: the cell counts as free
-  form.panel.setText(Text27, "1 ");  // not "1": the board is open
-  form.panel.setText(Text28, "00");  // not "0": no line lock
+  form.panel.setText(Text5, " 1");
+  form.panel.setText(Text27, "1 ");
+  form.panel.setText(Text28, "00");
   click(5);
   EXPECT_EQ(form.panel.text(Text5), "1");
-  EXPECT_EQ(form.picture(6), piecePlace(5, Side::Player));
 }
 
 TEST_F(PlayerMove, PiecesAreUsedInOrderWhateverCellsAreClicked) {
-  const int cells[] = {9, 1, 6, 2};
-  for (int k = 0; k < 4; ++k) {
+  form.panel.setText(Text16, "1");  // a gap: the first piece still in hand is taken
+  const int cells[] = {9, 1, 6};
+  const int pictures[] = {6, 8, 9};
+  for (int k = 0; k < 3; ++k) {
     click(cells[k]);
-    EXPECT_EQ(form.picture(6 + k), piecePlace(cells[k], Side::Player)) << "piece " << k + 1;
-    unlock();
+    EXPECT_EQ(form.picture(pictures[k]), piecePlace(cells[k], Side::Player));
+    form.panel.setText(Text27, "0");  // the computer has answered
   }
-  EXPECT_EQ(form.panel.text(Text18), "1");
   EXPECT_EQ(form.panel.text(Text19), "");
-  EXPECT_EQ(form.picture(10), kLoadPlaces[9]);
 }
 
-TEST_F(PlayerMove, AFreeFlagAfterAUsedOneIsTakenFirst) {
-  form.panel.setText(Text15, "1");
-  form.panel.setText(Text17, "1");
-  click(1);
-  EXPECT_EQ(form.panel.text(Text16), "1");
-  EXPECT_EQ(form.picture(7), piecePlace(1, Side::Player));
-  EXPECT_EQ(form.picture(9), kLoadPlaces[8]);
-}
-
-TEST_F(PlayerMove, AnOrdinaryMoveLocksTheBoardAndStartsTheComputersAnswer) {
-  click(5);
-  EXPECT_EQ(form.panel.text(Text27), "1");
-  EXPECT_EQ(form.label1, "");
-  EXPECT_EQ(timers(), (std::array{true, false, false, false, false}));
-}
-
-TEST_F(PlayerMove, ALineAnnouncesThePlayersRoundAndNothingElse) {
-  setBoard(form.panel, "11. 00. ...");
-  form.panel.setText(Text15, "1");
-  form.panel.setText(Text16, "1");
-  click(3);
-  EXPECT_EQ(form.label1, "");
-  EXPECT_EQ(timers(), (std::array{false, false, true, false, false}));
-}
-
-TEST_F(PlayerMove, TheFifthPieceFillsTheBoardAndAnnouncesADraw) {
-  // The player opened: after eight moves one cell is left for the fifth piece.
-  setBoard(form.panel, "101 100 01.");
-  for (Field flag : {Text15, Text16, Text17, Text18}) form.panel.setText(flag, "1");
-  click(9);
-  EXPECT_EQ(boardOf(form.panel), "101 100 011");
-  EXPECT_EQ(form.picture(10), piecePlace(9, Side::Player));
-  EXPECT_EQ(form.panel.text(Text27), "1");
-  EXPECT_EQ(timers(), (std::array{false, false, false, false, true}));
-}
-
-TEST_F(PlayerMove, AFifthPieceThatMakesALineIsAWinNotADraw) {
-  setBoard(form.panel, "101 010 01.");
-  for (Field flag : {Text15, Text16, Text17, Text18}) form.panel.setText(flag, "1");
-  click(9);  // completes the diagonal from the top left
-  EXPECT_EQ(timers(), (std::array{false, false, true, false, false}));
+TEST_F(PlayerMove, EachMoveArmsExactlyTheTimerForWhatComesNext) {
+  struct Move {
+    const char* why;
+    const char* board;
+    int cell;
+    const char* timers;  // Timer1..Timer5
+  };
+  const Move moves[] = {
+      {"an ordinary move: the computer answers", "1.. .0. ...", 9, "1...."},
+      {"a line: the player's round", "11. 00. ...", 3, "..1.."},
+      {"the fifth piece fills the board: a draw", "101 100 01.", 9, "....1"},
+      {"a fifth piece that makes a line: a win", "101 010 01.", 9, "..1.."},
+  };
+  for (const Move& move : moves) {
+    Form1 fresh(clock);
+    fresh.command5Visible = false;
+    setPosition(fresh, move.board);
+    fresh.label1 = "Comenzá vos";
+    clickImage(fresh, imageOf(move.cell));
+    EXPECT_EQ(enabledTimers(fresh), move.timers) << move.why;
+    EXPECT_EQ(fresh.panel.text(Text27), "1") << move.why;
+    EXPECT_EQ(fresh.label1, "") << move.why;
+  }
 }
 
 }  // namespace
-}  // namespace quimbo
+}  // namespace quimbo::test

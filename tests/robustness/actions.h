@@ -24,13 +24,13 @@ struct Action {
   ActionKind kind;
   int value;  // the click target for ClickCell, milliseconds for Wait
 
-  std::string describe() const;
+  std::string describe() const;  // for replaying a failure
 };
 
 // Any two bytes make an action: the first picks the kind, the second its value.
 Action decodeAction(std::uint8_t kind, std::uint8_t value);
 
-// Does what a user can do: windows are clicked only while they are on screen.
+// Does what a user can do; the game itself ignores clicks on what is not on screen.
 void perform(Game& game, const Action& action);
 
 // What is wrong with the game now, or "" when every invariant holds: each cell holds a piece

@@ -7,10 +7,10 @@ namespace quimbo::test {
 
 double ScriptedRandom::next() {
   ++taken_;
+  if (draws_.empty() && free_) return free_->next();
   if (draws_.empty()) {
     ADD_FAILURE() << "the scripted random source ran out of numbers";
-    // Sweep the cells so that a loop that keeps drawing still ends.
-    return forCell(taken_ % 9 + 1);
+    return (taken_ % 9 + 0.5) / 9.0;  // sweeps the cells, so a loop that keeps drawing still ends
   }
   const double r = draws_.front();
   draws_.pop_front();

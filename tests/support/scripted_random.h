@@ -1,8 +1,9 @@
-// A random source that gives the numbers a test lists, in order, and counts the reseeds.
+// A random source that gives the cells and coins a test lists, in order, and counts the reseeds.
 #pragma once
 
 #include <deque>
 #include <initializer_list>
+#include <optional>
 
 #include "game/random.h"
 
@@ -10,16 +11,21 @@ namespace quimbo::test {
 
 class ScriptedRandom final : public Random {
 public:
-  ScriptedRandom() = default;
-  ScriptedRandom(std::initializer_list<double> draws) : draws_(draws) {}
+  void cells(std::initializer_list<int> cells) {
+    for (int cell : cells) draws_.push_back((cell - 0.5) / 9.0);
+  }
+  void coins(std::initializer_list<int> sides) {
+    for (int side : sides) draws_.push_back(side == 0 ? 0.25 : 0.75);
+  }
 
-  void add(std::initializer_list<double> draws) { draws_.insert(draws_.end(), draws); }
-  // The value that makes drawCell() give `cell`, and tossCoin() give `side`.
-  static double forCell(int cell) { return (cell - 0.5) / 9.0; }
-  static double forCoin(int side) { return side == 0 ? 0.25 : 0.75; }
+  // Once the script is used up, draws come from a seeded generator instead of failing the test.
+  void continueFreely(std::uint64_t seed) { free_.emplace(seed); }
 
   double next() override;
-  void reseed() override { ++reseeds_; }
+  void reseed() override {
+    ++reseeds_;
+    if (free_) free_->reseed();
+  }
 
   int reseeds() const { return reseeds_; }
   int drawsTaken() const { return taken_; }
@@ -27,6 +33,7 @@ public:
 
 private:
   std::deque<double> draws_;
+  std::optional<SeededRandom> free_;
   int reseeds_ = 0;
   int taken_ = 0;
 };

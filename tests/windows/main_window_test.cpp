@@ -1,10 +1,9 @@
-// The main window: its size and layout in pixels, its menu bar, and clicks on the board.
+// The main window: its size and layout in pixels, its menu bar, and what clicks on it do.
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "game/board.h"
-#include "ui/fixed_window.h"
+#include "support/game_text.h"
 #include "ui/pictures.h"
 #include "windows/window_fixture.h"
 
@@ -15,143 +14,83 @@ using enum Field;
 
 class MainWindowTest : public WindowTest {
 protected:
-  // A running match with the player to move.
-  void startPlayersTurn() {
-    arrange([](Game& g) {
-      g.form1.command5Visible = false;
-      g.form1.panel.setText(Text27, "0");
-    });
-  }
-  QWidget* image(int n) { return control(&form1(), qPrintable(QStringLiteral("Image%1").arg(n))); }
+  QWidget* image(int n) { return part(&form1(), QStringLiteral("Image%1").arg(n)); }
 };
 
-TEST_F(MainWindowTest, HasItsCaptionAndAFixedClientAreaBelowTheMenuBar) {
+TEST_F(MainWindowTest, HasAFixedClientAreaBelowTheMenuBarWithEveryPartInPlace) {
   EXPECT_EQ(form1().windowTitle(), " Quimbo v1.0");
   EXPECT_EQ(form1().client()->size(), QSize(224, 293));
-  EXPECT_EQ(form1().client()->y(), menuBar()->geometry().bottom() + 1);
+  EXPECT_EQ(form1().client()->y(), form1().findChild<QMenuBar*>()->geometry().bottom() + 1);
   EXPECT_EQ(form1().minimumSize(), form1().maximumSize());
   EXPECT_FALSE(form1().windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_TRUE(form1().windowFlags() & Qt::WindowMinimizeButtonHint);
-  EXPECT_TRUE(form1().windowFlags() & Qt::WindowCloseButtonHint);
+  const std::pair<const char*, QRect> parts[] = {
+      {"Command5", {88, 88, 50, 49}},  {"Label1", {36, 2, 153, 17}},  {"Image10", {0, 230, 224, 62}},
+      {"Image1", {88, 24, 49, 47}},    {"Image2", {152, 24, 49, 47}}, {"Image3", {88, 88, 49, 47}},
+      {"Image5", {152, 152, 49, 47}},  {"Image7", {24, 152, 49, 47}}, {"Image9", {24, 24, 49, 47}},
+      {"Picture1", {248, 32, 49, 49}}, {"Picture10", {416, 88, 49, 49}}};
+  for (const auto& [name, geometry] : parts) EXPECT_EQ(part(&form1(), name)->geometry(), geometry) << name;
 }
 
-TEST_F(MainWindowTest, PlacesEveryElementAtItsPixelPosition) {
-  EXPECT_EQ(control(&form1(), "Command5")->geometry(), QRect(88, 88, 50, 49));
-  EXPECT_EQ(control(&form1(), "Label1")->geometry(), QRect(36, 2, 153, 17));
-  EXPECT_EQ(control(&form1(), "Image10")->geometry(), QRect(0, 230, 224, 62));
-  const QPoint targets[] = {{88, 24}, {152, 24}, {88, 88},  {152, 88}, {152, 152},
-                            {88, 152}, {24, 152}, {24, 88}, {24, 24}};
-  for (int n = 1; n <= 9; ++n) {
-    EXPECT_EQ(image(n)->geometry(), QRect(targets[n - 1], QSize(49, 47))) << "Image" << n;
-  }
-  for (int n = 1; n <= 10; ++n) {
-    const QWidget* piece = control(&form1(), qPrintable(QStringLiteral("Picture%1").arg(n)));
-    EXPECT_EQ(piece->size(), QSize(49, 49));
-    EXPECT_FALSE(form1().client()->rect().intersects(piece->geometry())) << "Picture" << n;
-  }
-}
-
-TEST_F(MainWindowTest, MenuBarShowsAllFourItemsInOrderWithinTheWindowWidth) {
-  const char* names[] = {"msobre", "mpc", "mjug", "msalir"};
+TEST_F(MainWindowTest, ShowsAllFourMenuItemsInOrderWithinTheWindowWidth) {
   const char* captions[] = {"&Sobre ", "     PC: 0     ", "    Jug: 0     ", " &Salir"};
-  const QList<QAction*> actions = menuBar()->actions();
-  ASSERT_EQ(actions.size(), 4);
-  int previousRight = -1;
+  arrange([](Game& g) { g.form1.mjug = "    Jug: 10   "; });
+  captions[2] = "    Jug: 10   ";
+  QMenuBar* bar = form1().findChild<QMenuBar*>();
+  const QList<QAction*> items = bar->actions();
+  ASSERT_EQ(items.size(), 4);
+  int right = -1;
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(actions[i]->objectName(), names[i]);
-    EXPECT_EQ(actions[i]->text(), QString::fromUtf8(captions[i]));
-    const QRect item = menuBar()->actionGeometry(actions[i]);
-    EXPECT_FALSE(item.isEmpty()) << names[i];
-    EXPECT_GT(item.left(), previousRight - 1) << names[i];
-    EXPECT_LE(item.right(), menuBar()->width() - 1) << names[i] << " must not overflow";
-    previousRight = item.right();
+    EXPECT_EQ(items[i]->text(), QString::fromUtf8(captions[i]));
+    const QRect item = bar->actionGeometry(items[i]);
+    EXPECT_TRUE(item.left() > right && item.right() < bar->width()) << captions[i] << " must fit";
+    right = item.right();
   }
 }
 
-TEST_F(MainWindowTest, ScoreCaptionsFollowTheGame) {
-  arrange([](Game& g) {
-    g.form1.mjug = "    Jug: 10   ";
-    g.form1.mpc = "     PC: 0     ";
-  });
-  EXPECT_EQ(menuItem("mjug")->text(), "    Jug: 10   ");
-  EXPECT_EQ(menuItem("mpc")->text(), "     PC: 0     ");
-  EXPECT_LE(menuBar()->actionGeometry(menuItem("msalir")).right(), menuBar()->width() - 1);
-}
-
-TEST_F(MainWindowTest, EachClickTargetReachesItsOwnCell) {
-  for (int n = 1; n <= 9; ++n) {
-    ScriptedRandom freshRandom;
-    RecordingPlatform freshPlatform;
-    Game fresh(freshRandom, freshPlatform);
-    Shell freshShell(fresh, ui::Dispatcher::Time::Manual);
-    freshShell.start();
-    freshShell.dispatcher().advance(3000);
-    freshShell.dispatcher().dispatch([](Game& g) {
-      g.form1.command5Visible = false;
-      g.form1.panel.setText(Text27, "0");
-    });
-    click(freshShell.form1().findChild<QWidget*>(QStringLiteral("Image%1").arg(n)));
-    const int cell = cellOfClickTarget(n);
-    EXPECT_EQ(fresh.form1.panel.text(cellField(cell)), "1") << "Image" << n;
-    EXPECT_EQ(fresh.form1.timer1.isEnabled(), true);
-  }
-}
-
-TEST_F(MainWindowTest, ClicksBeforeAMatchStartsChangeNothing) {
+TEST_F(MainWindowTest, EachClickTargetReachesItsOwnCellOnceAMatchRuns) {
+  const std::string before = stateOf(game.form1);
   for (int n = 1; n <= 9; ++n) click(image(n));
-  for (int cell = 1; cell <= 9; ++cell) EXPECT_EQ(game.form1.panel.text(cellField(cell)), "");
-}
-
-TEST_F(MainWindowTest, TheStartButtonOverTheCentreCellStartsAMatch) {
-  random.add({ScriptedRandom::forCoin(1)});  // the player opens
-  click(control(&form1(), "Command5"));
-  EXPECT_EQ(game.form1.panel.text(Text5), "") << "the click was the button's, not the cell's";
-  EXPECT_FALSE(control(&form1(), "Command5")->isVisible());
-  EXPECT_EQ(control<QLabel>(&form1(), "Label1")->text(), QString::fromUtf8("Comenzá vos"));
-}
-
-TEST_F(MainWindowTest, GrabShowsThePlayersPieceInTheClickedCell) {
-  startPlayersTurn();
-  const QImage before = form1().client()->grab().toImage();
-  click(image(5));  // the bottom right cell
-  const QImage after = form1().client()->grab().toImage();
-
-  const QImage piece = ui::Picture("player_piece").forRatio(1.0).toImage();
-  const QPoint at(151, 150);  // Picture6 at Left 2260, Top 2250
-  int matching = 0;
-  for (int y = 0; y < piece.height(); ++y) {
-    for (int x = 0; x < piece.width(); ++x) {
-      if (after.pixelColor(at + QPoint(x, y)) == piece.pixelColor(x, y).toRgb()) ++matching;
-    }
+  EXPECT_EQ(stateOf(game.form1), before) << "no match runs yet";
+  for (int n = 1; n <= 9; ++n) {
+    playersTurn();
+    arrange([](Game& g) { g.form1.panel.clear(Text1, Text19); });
+    click(image(n));
+    EXPECT_EQ(game.form1.panel.text(cellField(cellOfClickTarget(n))), "1") << "Image" << n;
   }
-  EXPECT_GT(matching, piece.width() * piece.height() * 9 / 10);
-  EXPECT_NE(before.pixelColor(at + QPoint(22, 22)), after.pixelColor(at + QPoint(22, 22)));
 }
 
-TEST_F(MainWindowTest, TheStatePanelIsNotPartOfTheWindow) {
+TEST_F(MainWindowTest, TheStartButtonOverTheCentreStartsAMatch) {
+  random.coins({1});
+  click(&form1(), part(&form1(), "Command5"));
+  EXPECT_EQ(game.form1.panel.text(Text5), "") << "the click was the button's, not the cell's";
+  EXPECT_FALSE(part(&form1(), "Command5")->isVisible());
+  EXPECT_EQ(form1().findChild<QLabel*>("Label1")->text(), QString::fromUtf8("Comenzá vos"));
+}
+
+TEST_F(MainWindowTest, AGrabShowsThePlayersPieceInTheClickedCellAndNothingOfTheStatePanel) {
+  playersTurn();
+  click(image(5));  // the bottom right cell: Picture6 stands at (151, 150)
+  const QImage screen = form1().client()->grab().toImage();
+  EXPECT_EQ(screen.size(), QSize(224, 293));
+  const QImage piece = ui::Picture("player_piece").forRatio(1.0).toImage();
+  int same = 0;
+  for (int y = 0; y < piece.height(); ++y) {
+    for (int x = 0; x < piece.width(); ++x) same += screen.pixelColor(151 + x, 150 + y) == piece.pixelColor(x, y);
+  }
+  EXPECT_GT(same, piece.width() * piece.height() * 9 / 10);
   EXPECT_TRUE(form1().findChildren<QLineEdit*>().isEmpty());
-  // Nothing but the board, the start button and the banner can take the keyboard focus.
+}
+
+TEST_F(MainWindowTest, OnlyTheBoardTheStartButtonAndTheBannerTakeTheKeyboard) {
+  playersTurn();
   for (const QWidget* widget : form1().findChildren<QWidget*>()) {
     if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible()) continue;
-    const QString name = widget->objectName();
-    EXPECT_TRUE(name.startsWith("Image") || name == "Command5" || widget->inherits("QMenuBar"))
-        << qPrintable(name);
+    EXPECT_TRUE(widget->objectName().startsWith("Image") || widget->inherits("QMenuBar"))
+        << widget->objectName().toStdString();
   }
-  EXPECT_EQ(form1().client()->grab().size(), QSize(224, 293));
-}
-
-TEST_F(MainWindowTest, TheBoardCanBePlayedFromTheKeyboard) {
-  startPlayersTurn();
-  QWidget* topLeft = image(9);
-  EXPECT_EQ(topLeft->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
-  topLeft->setFocus();
-  QTest::keyClick(topLeft, Qt::Key_Space);
+  image(9)->setFocus();
+  QTest::keyClick(image(9), Qt::Key_Space);
   EXPECT_EQ(game.form1.panel.text(Text1), "1");
-}
-
-TEST_F(MainWindowTest, StatusLineShowsTheGamesText) {
-  arrange([](Game& g) { g.form1.label1 = "Comenzá vos"; });
-  EXPECT_EQ(control<QLabel>(&form1(), "Label1")->text(), QString::fromUtf8("Comenzá vos"));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // A game with all its windows over a manual clock, a scripted random source and a recording
-// desktop, and helpers to click what a user clicks.
+// desktop, past its splash, and helpers to click what a user clicks.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,32 +14,40 @@
 #include "support/recording_platform.h"
 #include "support/scripted_random.h"
 
+// Readable failures for texts of the windows.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace quimbo::test {
 
 class WindowTest : public testing::Test {
 protected:
-  // The program as the user meets it: the splash has had its three seconds.
   WindowTest() {
     shell.start();
     shell.dispatcher().advance(3000);
   }
 
   MainWindow& form1() { return shell.form1(); }
-  template <typename T = QWidget>
-  T* control(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
+  QWidget* part(QWidget* window, const QString& name) {
+    auto* found = window->findChild<QWidget*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
   }
   QAction* menuItem(const char* name) { return form1().findChild<QAction*>(name); }
-  QMenuBar* menuBar() { return form1().findChild<QMenuBar*>(); }
-
-  // A left click in the middle of a control (or at `at` inside it).
-  static void click(QWidget* widget, QPoint at = {}) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
+  // A left click on a window right where one of its parts lies (or in its middle), delivered as
+  // the desktop would: to whatever takes the mouse at that spot.
+  static void click(QWidget* window, QWidget* where = nullptr) {
+    const QPoint at = where ? where->mapTo(window, where->rect().center()) : window->rect().center();
+    QWidget* target = window->childAt(at) ? window->childAt(at) : window;
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
   }
-  // Changes the model behind the windows, the way the rules would, and redraws.
+  // Changes the game behind the windows, the way the rules would, and redraws.
   void arrange(const std::function<void(Game&)>& change) { shell.dispatcher().dispatch(change); }
+  void playersTurn() {
+    arrange([](Game& g) {
+      g.form1.command5Visible = false;
+      g.form1.panel.setText(Field::Text27, "0");
+    });
+  }
 
   ScriptedRandom random;
   RecordingPlatform platform;

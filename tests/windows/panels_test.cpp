@@ -1,0 +1,155 @@
+// The windows around the board: the announcements and the result (sizes, every click source, the
+// score after each), the splash, the credits, the link, and leaving from every state.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+
+#include "game/menus.h"
+#include "info/credits_window.h"
+#include "info/splash_window.h"
+#include "outcome/drawn_round_window.h"
+#include "outcome/match_result_window.h"
+#include "outcome/round_won_window.h"
+#include "support/game_text.h"
+#include "ui/frame.h"
+#include "windows/window_fixture.h"
+
+namespace quimbo::test {
+namespace {
+
+using enum Field;
+
+class Panels : public WindowTest {
+protected:
+  QString text(QWidget* window, const char* label) { return window->findChild<QLabel*>(label)->text(); }
+  static QSize clientOf(QWidget* window) { return static_cast<ui::FixedWindow*>(window)->client()->size(); }
+};
+
+TEST_F(Panels, AreBorderlessWindowsOfTheirOwnSizesAndTexts) {
+  const std::tuple<QWidget*, QSize, const char*> panels[] = {
+      {&shell.form2(), {184, 156}, "Ganador"}, {&shell.form3(), {184, 157}, "Ganador"},
+      {&shell.form4(), {183, 167}, "Resultado Final"}, {&shell.form5(), {193, 158}, "Empate"},
+      {&shell.form6(), {314, 200}, "Versión 1.0"}, {&shell.form7(), {296, 245}, " Estrategia y testeo "}};
+  for (const auto& [window, size, words] : panels) {
+    EXPECT_EQ(clientOf(window), size) << window->objectName().toStdString();
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    QStringList texts;
+    for (const QLabel* label : window->findChildren<QLabel*>()) texts << label->text();
+    for (const ui::Frame* frame : window->findChildren<ui::Frame*>()) texts << frame->caption();
+    EXPECT_TRUE(texts.contains(QString::fromUtf8(words))) << words;
+  }
+  EXPECT_EQ(shell.form6().findChild<QLabel*>("Label2")->palette().color(QPalette::WindowText), Qt::red);
+}
+
+TEST_F(Panels, EveryPartOfAnAnnouncementAcknowledgesItAndTheScoreFollows) {
+  struct Source {
+    QWidget* window;
+    TimedWindow Game::*state;
+    QStringList parts;
+    const char* scores;  // mpc + mjug after the click, from 3 and 4 points
+  };
+  const QStringList board = {"", "Frame1", "Label1", "Picture1"};
+  const Source sources[] = {
+      {&shell.form2(), &Game::form2, board, "     PC: 3         Jug: 6     "},
+      {&shell.form3(), &Game::form3, board, "     PC: 5         Jug: 4     "},
+      {&shell.form5(), &Game::form5, board + QStringList{"Picture2", "Picture3", "Picture4", "Picture5", "Picture6"},
+       "     PC: 4         Jug: 5     "}};
+  for (const Source& source : sources) {
+    for (const QString& name : source.parts) {
+      arrange([&](Game& g) {
+        g.form1.command5Visible = false;
+        g.form1.panel.setText(Text25, "0");
+        g.form1.panel.setText(Text22, "0");
+        g.form1.mpc = "     PC: 3     ";
+        g.form1.mjug = "    Jug: 4     ";
+        (g.*source.state).visible = true;
+      });
+      click(source.window, name.isEmpty() ? nullptr : part(source.window, name));
+      EXPECT_FALSE(source.window->isVisible()) << name.toStdString();
+      EXPECT_EQ((menuItem("mpc")->text() + menuItem("mjug")->text()).toStdString(), source.scores);
+      shell.dispatcher().advance(1000);
+    }
+  }
+  arrange([](Game& g) { g.form2.visible = true; });
+  QTest::keyClick(&shell.form2(), Qt::Key_Return);
+  EXPECT_FALSE(shell.form2().isVisible()) << "the keyboard acknowledges too";
+}
+
+TEST_F(Panels, TheResultShowsBothTotalsAndAnyPartOfItLeadsBackToTheStartButton) {
+  for (const char* name : {"", "Frame1", "Frame2", "Label1", "Label2", "Label3", "Picture1", "Picture2"}) {
+    arrange([](Game& g) {
+      g.form1.command5Visible = false;
+      g.form4 = {true, "10", "0"};
+    });
+    EXPECT_EQ(text(&shell.form4(), "Label2") + "/" + text(&shell.form4(), "Label3"), "10/0");
+    click(&shell.form4(), *name ? part(&shell.form4(), name) : nullptr);
+    EXPECT_FALSE(shell.form4().isVisible()) << name;
+    EXPECT_TRUE(part(&form1(), "Command5")->isVisible()) << name;
+  }
+}
+
+// A game of its own, freshly started: the splash is on screen.
+struct FreshProgram {
+  FreshProgram() { shell.start(); }
+  ScriptedRandom random;
+  RecordingPlatform platform;
+  Game game{random, platform};
+  Shell shell{game, ui::Dispatcher::Time::Manual};
+};
+
+TEST(Splash, TheMainWindowShowsAtThreeSecondsAndTheSplashGoes) {
+  FreshProgram program;
+  Shell& shell = program.shell;
+  shell.dispatcher().advance(2999);
+  EXPECT_TRUE(shell.form6().isVisible() && !shell.form1().isVisible());
+  shell.dispatcher().advance(1);
+  EXPECT_TRUE(!shell.form6().isVisible() && shell.form1().isVisible());
+}
+
+TEST_F(Panels, TheCreditsOpenOnceFromTheMenuAndAceptarHidesThem) {
+  menuItem("msobre")->trigger();
+  menuItem("msobre")->trigger();
+  int shown = 0;
+  for (const QWidget* top : QApplication::topLevelWidgets()) shown += top->objectName() == "Form7" && top->isVisible();
+  EXPECT_EQ(shown, 1);
+  click(&shell.form7(), part(&shell.form7(), "Command1"));
+  EXPECT_FALSE(shell.form7().isVisible());
+}
+
+TEST_F(Panels, TheBannerOpensTheSiteOncePerClickAndAMissingBrowserGetsAMessage) {
+  click(part(&form1(), "Image10"));
+  click(part(&form1(), "Image10"));
+  EXPECT_EQ(platform.opened.size(), 2u);
+  platform.browserWorks = false;
+  click(part(&form1(), "Image10"));
+  auto* notice = form1().findChild<QMessageBox*>("BrowserNotice");
+  ASSERT_TRUE(notice && notice->isVisible() && !notice->isModal());
+  notice->button(QMessageBox::Ok)->click();
+  EXPECT_FALSE(notice->isVisible() || game.browserNoticeVisible);
+}
+
+TEST(Leaving, SalirAndTheCloseButtonEndTheProgramFromEveryState) {
+  // Idle, opening pending, computer to move, outcome pending, outcome open, next round pending,
+  // result open, credits open.
+  const std::function<void(Game&)> states[] = {
+      [](Game&) {}, [](Game& g) { g.form1.timer2.enable(); }, [](Game& g) { g.form1.timer1.enable(); },
+      [](Game& g) { g.form1.timer3.enable(); }, [](Game& g) { g.form2.visible = true; },
+      [](Game& g) { g.form5.timer1.enable(); }, [](Game& g) { g.form4.visible = true; }, chooseSobre};
+  for (bool closeButton : {false, true}) {
+    for (std::size_t state = 0; state < std::size(states); ++state) {
+      FreshProgram program;
+      Shell& shell = program.shell;
+      shell.dispatcher().advance(3000);
+      shell.dispatcher().dispatch(states[state]);
+      const std::string before = stateOf(program.game.form1);
+      closeButton ? (void)shell.form1().close() : shell.form1().findChild<QAction*>("msalir")->trigger();
+      shell.dispatcher().advance(5000);  // nothing ticks any more
+      EXPECT_EQ(program.platform.quits, 1) << state;
+      EXPECT_EQ(stateOf(program.game.form1), before) << state;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quimbo::test
