@@ -19,7 +19,12 @@ Shell::Shell(Game& game, ui::Dispatcher::Time time)
       form3_(new RoundWonWindow(dispatcher_, Side::Matrix, form1_.get())),
       form4_(new MatchResultWindow(dispatcher_, form1_.get())),
       form5_(new DrawnRoundWindow(dispatcher_, form1_.get())),
-      form7_(new CreditsWindow(dispatcher_, form1_.get())) {}
+      form7_(new CreditsWindow(dispatcher_, form1_.get())) {
+  // The splash exists only for its three seconds: once the main window shows, it is unloaded.
+  QObject::connect(&dispatcher_, &ui::Dispatcher::changed, form6_.get(), [this] {
+    if (dispatcher_.game().form1Visible) form6_.release()->deleteLater();
+  });
+}
 
 Shell::~Shell() = default;
 

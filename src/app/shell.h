@@ -26,7 +26,7 @@ public:
   RoundWonWindow& form3() { return *form3_; }
   MatchResultWindow& form4() { return *form4_; }
   DrawnRoundWindow& form5() { return *form5_; }
-  SplashWindow& form6() { return *form6_; }
+  SplashWindow* form6() { return form6_.get(); }  // none once the main window has appeared
   CreditsWindow& form7() { return *form7_; }
 
   // Starts the program: the splash first.

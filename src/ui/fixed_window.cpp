@@ -1,6 +1,7 @@
 // Fixed-size windows: frame, size, centring.
 #include "ui/fixed_window.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -35,10 +36,19 @@ Qt::Edges edgesAt(QPoint at, QSize size) {
   return edges;
 }
 
+// Screen readers announce a window by its title when it is a frame; a plain widget window would
+// be a nameless filler.
+QAccessibleInterface* accessibleFrame(const QString&, QObject* object) {
+  auto* window = qobject_cast<FixedWindow*>(object);
+  return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
 }  // namespace
 
 FixedWindow::FixedWindow(QSize clientSize, Frame frame, QColor background, QWidget* owner)
     : QWidget(owner), client_(new QWidget), frame_(frame) {
+  static const bool framesInstalled = (QAccessible::installFactory(accessibleFrame), true);
+  (void)framesInstalled;
   if (frame == Frame::Titled) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -10,6 +10,8 @@ class QMenuBar;
 namespace quimbo::ui {
 
 class FixedWindow : public QWidget {
+  Q_OBJECT
+
 public:
   enum class Frame {
     Titled,      // title bar with minimise and close buttons, no maximise

@@ -5,34 +5,13 @@
 # Usage: real_window.sh <path to quimbo>
 set -eu
 game="$1"
-work="$(mktemp -d)"
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  [ -f "$work/game.log" ] && tail -n 40 "$work/game.log" >&2
-  exit 1
-}
+. "$(dirname "$0")/desktop.sh"
 now_ms() { date +%s%3N; }
-
-# A display of our own: Xvfb writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
-unset QT_QPA_PLATFORM
 
 started=$(now_ms)
 "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
+pids="$game_pid $pids"
 
 # The splash comes first, alone.
 splash=""
@@ -80,5 +59,4 @@ xdotool mousemove --window "$main" 190 $((menu_height / 2)) click 1
 for _ in $(seq 60); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$game_pid" 2>/dev/null && fail "the game is still running after Salir"
 wait "$game_pid" || fail "the game ended with an error"
-game_pid=""
 echo "PASS"

@@ -30,7 +30,7 @@ TEST_F(Panels, AreBorderlessWindowsOfTheirOwnSizesAndTexts) {
   const std::tuple<QWidget*, QSize, const char*> panels[] = {
       {&shell.form2(), {184, 156}, "Ganador"}, {&shell.form3(), {184, 157}, "Ganador"},
       {&shell.form4(), {183, 167}, "Resultado Final"}, {&shell.form5(), {193, 158}, "Empate"},
-      {&shell.form6(), {314, 200}, "Versión 1.0"}, {&shell.form7(), {296, 245}, " Estrategia y testeo "}};
+      {&shell.form7(), {296, 245}, " Estrategia y testeo "}};
   for (const auto& [window, size, words] : panels) {
     EXPECT_EQ(clientOf(window), size) << window->objectName().toStdString();
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
@@ -39,7 +39,6 @@ TEST_F(Panels, AreBorderlessWindowsOfTheirOwnSizesAndTexts) {
     for (const ui::Frame* frame : window->findChildren<ui::Frame*>()) texts << frame->caption();
     EXPECT_TRUE(texts.contains(QString::fromUtf8(words))) << words;
   }
-  EXPECT_EQ(shell.form6().findChild<QLabel*>("Label2")->palette().color(QPalette::WindowText), Qt::red);
 }
 
 TEST_F(Panels, EveryPartOfAnAnnouncementAcknowledgesItAndTheScoreFollows) {
@@ -98,13 +97,23 @@ struct FreshProgram {
   Shell shell{game, ui::Dispatcher::Time::Manual};
 };
 
-TEST(Splash, TheMainWindowShowsAtThreeSecondsAndTheSplashGoes) {
+TEST(Splash, ShowsItsTitleDataForThreeSecondsThenTheMainWindowReplacesIt) {
   FreshProgram program;
   Shell& shell = program.shell;
+  SplashWindow* splash = shell.form6();
+  EXPECT_EQ(splash->client()->size(), QSize(314, 200));
+  EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
+  for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label7"}) {
+    const QLabel* label = splash->findChild<QLabel*>(name);
+    EXPECT_FALSE(label->text().isEmpty()) << name;
+  }
+  EXPECT_EQ(splash->findChild<QLabel*>("Label2")->text(), "22/01/2002");
+  EXPECT_EQ(splash->findChild<QLabel*>("Label2")->palette().color(QPalette::WindowText), Qt::red);
   shell.dispatcher().advance(2999);
-  EXPECT_TRUE(shell.form6().isVisible() && !shell.form1().isVisible());
+  EXPECT_TRUE(splash->isVisible() && !shell.form1().isVisible());
   shell.dispatcher().advance(1);
-  EXPECT_TRUE(!shell.form6().isVisible() && shell.form1().isVisible());
+  EXPECT_TRUE(!splash->isVisible() && shell.form1().isVisible());
+  EXPECT_EQ(shell.form6(), nullptr) << "unloaded";
 }
 
 TEST_F(Panels, TheCreditsOpenOnceFromTheMenuAndAceptarHidesThem) {

@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
   quimbo::Shell shell(game, quimbo::ui::Dispatcher::Time::Manual);
   auto& dispatcher = shell.dispatcher();
   shell.start();
-  save(shell.form6(), folder, "splash");
+  save(*shell.form6(), folder, "splash");
   dispatcher.advance(3000);
   save(shell.form1(), folder, "main-window");
 
