@@ -25,9 +25,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
   painter.drawLine(face.topRight(), face.bottomRight());
 
   const QPoint shift = down ? QPoint(1, 1) : QPoint();
-  if (!picture_.size().isEmpty()) {
-    const QPixmap& pixmap = picture_.forRatio(devicePixelRatioF());
-    QRect target(QPoint(), picture_.size());
+  if (!picture_.isNull()) {
+    const QPixmap pixmap = picture_.forRatio(devicePixelRatioF());
+    QRect target(QPoint(), pixmap.deviceIndependentSize().toSize());
     target.moveCenter(face.center() + shift);
     painter.drawPixmap(target.topLeft(), pixmap);
   }

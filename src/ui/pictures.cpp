@@ -1,19 +1,35 @@
-// Loading the pictures embedded in the program.
+// Decoding the pictures embedded in the program, on demand.
 #include "ui/pictures.h"
 
 #include <QDebug>
+#include <QPixmapCache>
 
 namespace quimbo::ui {
 
-Picture::Picture(const QString& name)
-    : normal_(QStringLiteral(":/pictures/%1.png").arg(name)),
-      doubled_(QStringLiteral(":/pictures/%1@2x.png").arg(name)) {
-  if (normal_.isNull()) qWarning() << "missing picture" << name;
-  doubled_.setDevicePixelRatio(2.0);
+namespace {
+
+QString fileOf(const QString& name, bool doubled) {
+  return QStringLiteral(":/pictures/%1%2.png").arg(name, doubled ? QStringLiteral("@2x") : QString());
 }
 
-const QPixmap& Picture::forRatio(qreal devicePixelRatio) const {
-  return devicePixelRatio > 1.0 && !doubled_.isNull() ? doubled_ : normal_;
+QPixmap decoded(const QString& file, qreal ratio) {
+  QPixmap pixmap;
+  if (QPixmapCache::find(file, &pixmap)) return pixmap;
+  if (!pixmap.load(file)) qWarning() << "missing picture" << file;
+  pixmap.setDevicePixelRatio(ratio);
+  QPixmapCache::insert(file, pixmap);
+  return pixmap;
+}
+
+}  // namespace
+
+QPixmap Picture::forRatio(qreal devicePixelRatio) const {
+  if (isNull()) return {};
+  if (devicePixelRatio > 1.0) {
+    const QPixmap doubled = decoded(fileOf(name_, true), 2.0);
+    if (!doubled.isNull()) return doubled;
+  }
+  return decoded(fileOf(name_, false), 1.0);
 }
 
 }  // namespace quimbo::ui

@@ -1,4 +1,6 @@
-// The game's pictures, each with its double-resolution version for high-density screens.
+// The game's pictures, each with its double-resolution version for high-density screens. A
+// picture is decoded the first time it is drawn, once for the whole program, and only in the
+// resolution the screen needs.
 #pragma once
 
 #include <QPixmap>
@@ -9,16 +11,15 @@ namespace quimbo::ui {
 class Picture {
 public:
   Picture() = default;
-  // Loads ":/pictures/<name>.png" and ":/pictures/<name>@2x.png".
-  explicit Picture(const QString& name);
+  // The picture ":/pictures/<name>.png", with its double ":/pictures/<name>@2x.png".
+  explicit Picture(QString name) : name_(std::move(name)) {}
 
-  QSize size() const { return normal_.size(); }  // in device-independent pixels
+  bool isNull() const { return name_.isEmpty(); }
   // The version to draw on a device of the given pixel ratio.
-  const QPixmap& forRatio(qreal devicePixelRatio) const;
+  QPixmap forRatio(qreal devicePixelRatio) const;
 
 private:
-  QPixmap normal_;
-  QPixmap doubled_;
+  QString name_;
 };
 
 }  // namespace quimbo::ui

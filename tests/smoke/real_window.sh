@@ -21,12 +21,12 @@ for _ in $(seq 100); do
   sleep 0.05
 done
 [ -n "$splash" ] || fail "no window appeared"
-xdotool search --onlyvisible --name "Quimbo v1.0" >/dev/null 2>&1 && fail "the main window came before the splash's three seconds"
+xdotool search --onlyvisible --name "^ Quimbo v1.0$" >/dev/null 2>&1 && fail "the main window came before the splash's three seconds"
 
 # The main window follows, not before three seconds.
 main=""
 for _ in $(seq 200); do
-  main=$(xdotool search --onlyvisible --name "Quimbo v1.0" 2>/dev/null | head -n 1 || true)
+  main=$(xdotool search --onlyvisible --name "^ Quimbo v1.0$" 2>/dev/null | head -n 1 || true)
   [ -n "$main" ] && break
   sleep 0.05
 done
