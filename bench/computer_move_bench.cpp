@@ -66,6 +66,7 @@ BENCHMARK_CAPTURE(computerMove, first_reply_takes_the_centre, Position{"1.. ... 
 BENCHMARK_CAPTURE(computerMove, completes_its_line, Position{"00. 11. 1..", 0, 2, ""});
 BENCHMARK_CAPTURE(computerMove, blocks_a_threat, Position{"11. .0. ...", 1, 1, ""});
 BENCHMARK_CAPTURE(computerMove, random_cell_of_six, Position{"1.0 ... .1.", 6, 1, ""});
-BENCHMARK_CAPTURE(computerMove, random_retry_finds_the_last_cell, Position{"101 10. 010", 6, 3, ""});
+BENCHMARK_CAPTURE(computerMove, random_retry_finds_the_last_cell,
+                  Position{"101 10. 010", 6, 3, ""});
 
 BENCHMARK_MAIN();

@@ -33,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::perform(game, test::decodeAction(data[at], data[at + 1]));
     if (std::string broken = test::brokenInvariant(game); !broken.empty()) fail(broken);
   }
-  if (std::string broken = test::finishMatchAndStartAnother(game, seed); !broken.empty()) fail(broken);
+  if (std::string broken = test::finishMatchAndStartAnother(game, seed); !broken.empty())
+    fail(broken);
   return 0;
 }

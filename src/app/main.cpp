@@ -9,7 +9,8 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("quimbo");
-  QApplication::setDesktopFileName("io.github.vandrel.Quimbo");  // ties the windows to the menu entry
+  QApplication::setDesktopFileName(
+      "io.github.vandrel.Quimbo");  // ties the windows to the menu entry
 
   quimbo::SystemRandom random;
   quimbo::ui::DesktopPlatform platform;

@@ -38,7 +38,7 @@ Shell::Shell(Game& game, ui::Dispatcher::Time time)
 Shell::~Shell() = default;
 
 void Shell::start() {
-  dispatcher_.dispatch([](Game& game) { startProgram(game); });
+  dispatcher_.dispatch(startProgram);
   QTimer::singleShot(kBuildBehindSplashMs, &dispatcher_, [this] { form1(); });
 }
 
@@ -46,7 +46,8 @@ void Shell::buildWhatTheGameShows() {
   const Game& game = dispatcher_.game();
   if (game.form1Visible) {
     form1();
-    if (form6_) form6_.release()->deleteLater();  // the splash is unloaded once the main window shows
+    if (form6_)
+      form6_.release()->deleteLater();  // the splash is unloaded once the main window shows
   }
   if (game.form2.visible) form2();
   if (game.form3.visible) form3();

@@ -18,7 +18,7 @@ class SplashWindow;
 class CreditsWindow;
 
 class Shell {
-public:
+ public:
   Shell(Game& game, ui::Dispatcher::Time time);
   ~Shell();
 
@@ -34,7 +34,7 @@ public:
   // Starts the program: the splash first, the main window built behind it.
   void start();
 
-private:
+ private:
   void buildWhatTheGameShows();
   template <typename Window, typename... Arguments>
   Window& ownedByForm1(Window*& window, Arguments... arguments);

@@ -56,9 +56,8 @@ std::optional<int> preferredCell(const StatePanel& panel, std::int64_t openings,
 
   if (repliesToPlayersOpening) {
     for (const TwoCellRule& rule : kGroupA) {
-      if (cellText(panel, rule.playerCells[0]) == "1" && cellText(panel, rule.playerCells[1]) == "1") {
-        return rule.target;
-      }
+      const auto [first, second] = rule.playerCells;
+      if (cellText(panel, first) == "1" && cellText(panel, second) == "1") return rule.target;
     }
   }
 

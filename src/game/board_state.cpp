@@ -25,7 +25,8 @@ bool isOccupiedCell(const StatePanel& panel, int cell) {
 
 bool hasLine(const StatePanel& panel, Side side) {
   return std::ranges::any_of(kLines, [&](const Line& line) {
-    return std::ranges::all_of(line, [&](int cell) { return cellText(panel, cell) == markOf(side); });
+    return std::ranges::all_of(line,
+                               [&](int cell) { return cellText(panel, cell) == markOf(side); });
   });
 }
 

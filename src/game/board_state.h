@@ -20,10 +20,12 @@ struct PieceSlot {
 };
 
 inline constexpr std::array<PieceSlot, 5> kComputerPieces{{
-    {1, Field::Text10}, {2, Field::Text11}, {3, Field::Text12}, {4, Field::Text13}, {5, Field::Text14},
+    {1, Field::Text10}, {2, Field::Text11}, {3, Field::Text12},
+    {4, Field::Text13}, {5, Field::Text14},
 }};
 inline constexpr std::array<PieceSlot, 5> kPlayerPieces{{
-    {6, Field::Text15}, {7, Field::Text16}, {8, Field::Text17}, {9, Field::Text18}, {10, Field::Text19},
+    {6, Field::Text15}, {7, Field::Text16}, {8, Field::Text17},
+    {9, Field::Text18}, {10, Field::Text19},
 }};
 
 constexpr const std::array<PieceSlot, 5>& piecesOf(Side side) {

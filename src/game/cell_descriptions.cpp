@@ -10,9 +10,8 @@ namespace quimbo {
 namespace {
 
 constexpr std::array<const char*, 9> kPlaces{
-    "superior izquierda", "superior central", "superior derecha",
-    "central izquierda",  "central",          "central derecha",
-    "inferior izquierda", "inferior central", "inferior derecha",
+    "superior izquierda", "superior central",   "superior derecha", "central izquierda", "central",
+    "central derecha",    "inferior izquierda", "inferior central", "inferior derecha",
 };
 
 const char* contents(const std::string& cell) {

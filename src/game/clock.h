@@ -14,7 +14,7 @@ using Milliseconds = std::int64_t;
 // Timers behave like classic window timers: enabling a disabled timer arms it for now + interval,
 // it then ticks every interval until it is disabled. Enabling an enabled timer changes nothing.
 class Clock {
-public:
+ public:
   using TimerId = std::size_t;
 
   Milliseconds now() const { return now_; }
@@ -33,7 +33,7 @@ public:
   void advance(Milliseconds by) { advanceTo(now_ + by); }
   void advanceTo(Milliseconds moment);
 
-private:
+ private:
   struct Entry {
     Milliseconds interval = 0;
     bool enabled = false;
@@ -51,7 +51,7 @@ private:
 
 // One named timer of a window, as the rules use it: enable, disable, tick.
 class Timer {
-public:
+ public:
   Timer(Clock& clock, Milliseconds interval) : clock_(clock), id_(clock.addTimer(interval)) {}
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
@@ -61,7 +61,7 @@ public:
   bool isEnabled() const { return clock_.isEnabled(id_); }
   void onTick(std::function<void()> handler) { clock_.setTickHandler(id_, std::move(handler)); }
 
-private:
+ private:
   Clock& clock_;
   Clock::TimerId id_;
 };

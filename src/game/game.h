@@ -11,7 +11,7 @@
 namespace quimbo {
 
 class Game {
-public:
+ public:
   Game(Random& random, Platform& platform);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
@@ -20,14 +20,14 @@ public:
   Random& random;
   Platform& platform;
 
-  Form1 form1;                // the main window
-  bool form1Visible = false;  // it appears when the splash has had its three seconds
-  TimedWindow form2;          // "Ganador": the player won the round
-  TimedWindow form3;          // "Ganador": the computer won the round
-  ResultWindowState form4;    // "Resultado Final"
-  TimedWindow form5;          // "Empate"
-  TimedWindow form6;          // the splash
-  CreditsWindowState form7;   // the credits
+  Form1 form1;                        // the main window
+  bool form1Visible = false;          // it appears when the splash has had its three seconds
+  TimedWindow form2;                  // "Ganador": the player won the round
+  TimedWindow form3;                  // "Ganador": the computer won the round
+  ResultWindowState form4;            // "Resultado Final"
+  TimedWindow form5;                  // "Empate"
+  TimedWindow form6;                  // the splash
+  CreditsWindowState form7;           // the credits
   bool browserNoticeVisible = false;  // the link could not start a browser
   bool ended = false;                 // the player left: nothing happens any more
 

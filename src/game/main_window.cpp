@@ -35,12 +35,12 @@ const QColor kStatusColour(255, 192, 128);
 
 // The golden background picture and the four white lines of the grid.
 class BoardCanvas : public QWidget {
-public:
+ public:
   explicit BoardCanvas(QWidget* parent) : QWidget(parent), background_("background") {
     setAttribute(Qt::WA_TransparentForMouseEvents);
   }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
@@ -49,7 +49,7 @@ protected:
     for (const auto& [from, to] : kGridLines) painter.drawLine(pixelPoint(from), pixelPoint(to));
   }
 
-private:
+ private:
   struct Segment {
     Point from, to;
   };
@@ -125,8 +125,7 @@ void MainWindow::buildBoard() {
   image10_->setGeometry(pixelRect(0, 3450, 3360, 930));
   image10_->setAccessibleName(QString::fromUtf8("Rincón Lúdico"));
   image10_->setAccessibleDescription("Abre www.rinconludico.example en el navegador");
-  connect(image10_, &ui::LinkBanner::clicked, this,
-          [this] { dispatcher_.dispatch([](Game& game) { clickImage10(game); }); });
+  connect(image10_, &ui::LinkBanner::clicked, this, [this] { dispatcher_.dispatch(clickImage10); });
 }
 
 void MainWindow::buildMenuBar() {
@@ -144,14 +143,12 @@ void MainWindow::buildMenuBar() {
   mjug_->setObjectName("mjug");
   msalir_->setObjectName("msalir");
   setMenuBar(menuBar_);
-  connect(msobre_, &QAction::triggered, this,
-          [this] { dispatcher_.dispatch([](Game& game) { chooseSobre(game); }); });
-  connect(msalir_, &QAction::triggered, this,
-          [this] { dispatcher_.dispatch([](Game& game) { chooseSalir(game); }); });
+  connect(msobre_, &QAction::triggered, this, [this] { dispatcher_.dispatch(chooseSobre); });
+  connect(msalir_, &QAction::triggered, this, [this] { dispatcher_.dispatch(chooseSalir); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  dispatcher_.dispatch([](Game& game) { chooseSalir(game); });
+  dispatcher_.dispatch(chooseSalir);
   event->accept();
 }
 
@@ -161,14 +158,15 @@ void MainWindow::showBrowserNotice(bool shown) {
     return;
   }
   if (!browserNotice_) {
-    browserNotice_ = new QMessageBox(QMessageBox::Information, "Quimbo",
-                                     QString::fromUtf8("No se pudo abrir el navegador.\n"
-                                                       "Visitá www.rinconludico.example cuando quieras."),
-                                     QMessageBox::Ok, this);
+    browserNotice_ =
+        new QMessageBox(QMessageBox::Information, "Quimbo",
+                        QString::fromUtf8("No se pudo abrir el navegador.\n"
+                                          "Visitá www.rinconludico.example cuando quieras."),
+                        QMessageBox::Ok, this);
     browserNotice_->setObjectName("BrowserNotice");
     browserNotice_->setModal(false);
     connect(browserNotice_, &QMessageBox::finished, this,
-            [this] { dispatcher_.dispatch([](Game& game) { dismissBrowserNotice(game); }); });
+            [this] { dispatcher_.dispatch(dismissBrowserNotice); });
   }
   if (!browserNotice_->isVisible()) browserNotice_->show();
 }
@@ -183,7 +181,8 @@ void MainWindow::refresh() {
   }
   for (int image = 1; image <= 9; ++image) {
     const std::string description = cellDescription(form.panel, cellOfClickTarget(image));
-    images_[static_cast<std::size_t>(image - 1)]->setAccessibleName(QString::fromStdString(description));
+    images_[static_cast<std::size_t>(image - 1)]->setAccessibleName(
+        QString::fromStdString(description));
   }
   command5_->setVisible(form.command5Visible);
   label1_->setText(QString::fromStdString(form.label1));

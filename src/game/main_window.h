@@ -24,17 +24,17 @@ namespace quimbo {
 class MainWindow : public ui::FixedWindow {
   Q_OBJECT
 
-public:
+ public:
   explicit MainWindow(ui::Dispatcher& dispatcher);
 
   // Redraws everything from the game's model.
   void refresh();
 
-protected:
+ protected:
   // The close button ends the program, as " &Salir" does.
   void closeEvent(QCloseEvent* event) override;
 
-private:
+ private:
   void buildBoard();
   void buildMenuBar();
   void showBrowserNotice(bool shown);

@@ -52,12 +52,15 @@ void pressCommand5(Form1& form, Random& random) {
   }
 }
 
-void pressCommand4(Form1& form, Random& random) { announceOpening(form, chooseOpeningCell(random)); }
+void pressCommand4(Form1& form, Random& random) {
+  announceOpening(form, chooseOpeningCell(random));
+}
 
 void tickTimer2(Form1& form) {
   form.timer2.disable();
   const std::int64_t cell = form.panel.number(Text20);
-  if (cell >= 1 && cell <= 9) form.putPiece(kComputerPieces[0], static_cast<int>(cell), Side::Matrix);
+  if (cell >= 1 && cell <= 9)
+    form.putPiece(kComputerPieces[0], static_cast<int>(cell), Side::Matrix);
   form.panel.setText(Text27, "0");
 }
 

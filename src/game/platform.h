@@ -6,7 +6,7 @@
 namespace quimbo {
 
 class Platform {
-public:
+ public:
   virtual ~Platform() = default;
   // Opens a web address in the desktop's browser without waiting for it; false when no browser
   // could be started.

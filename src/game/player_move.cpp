@@ -9,12 +9,12 @@ void clickImage(Form1& form, int image) {
   const int cell = cellOfClickTarget(image);
   StatePanel& panel = form.panel;
 
-  if (form.command5Visible) return;               // no match is running
+  if (form.command5Visible) return;  // no match is running
   if (isOccupiedCell(panel, cell)) return;
-  if (panel.text(Text27) == "1") return;          // the computer has not answered yet
-  if (panel.text(Text28) == "0") return;          // the computer has completed a line
+  if (panel.text(Text27) == "1") return;  // the computer has not answered yet
+  if (panel.text(Text28) == "0") return;  // the computer has completed a line
   const auto piece = firstPieceInHand(panel, Side::Player);
-  if (!piece) return;                             // all five pieces are already on the board
+  if (!piece) return;  // all five pieces are already on the board
 
   form.putPiece(*piece, cell, Side::Player);
   panel.setText(Text27, "1");

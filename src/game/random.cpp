@@ -35,8 +35,11 @@ void SystemRandom::reseed() {
   const auto ticks = static_cast<std::uint64_t>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count());
   ++reseeds_;
-  std::seed_seq seeds{entropy_(), entropy_(), static_cast<unsigned>(ticks),
-                      static_cast<unsigned>(ticks >> 32), static_cast<unsigned>(reseeds_),
+  std::seed_seq seeds{entropy_(),
+                      entropy_(),
+                      static_cast<unsigned>(ticks),
+                      static_cast<unsigned>(ticks >> 32),
+                      static_cast<unsigned>(reseeds_),
                       static_cast<unsigned>(reseeds_ >> 32)};
   engine_.seed(seeds);
 }

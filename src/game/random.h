@@ -7,7 +7,7 @@
 namespace quimbo {
 
 class Random {
-public:
+ public:
   virtual ~Random() = default;
   virtual double next() = 0;  // uniform in [0, 1)
   virtual void reseed() = 0;  // where the rules seed the generator again from the clock
@@ -21,12 +21,12 @@ int drawCell(Random& random);
 // The game's own generator. Every reseed mixes fresh entropy, a high-resolution clock and a
 // counter, so even many reseeds within one microsecond give fresh, independent draws.
 class SystemRandom final : public Random {
-public:
+ public:
   SystemRandom();
   double next() override;
   void reseed() override;
 
-private:
+ private:
   std::random_device entropy_;
   std::mt19937_64 engine_;
   std::uint64_t reseeds_ = 0;
@@ -35,12 +35,12 @@ private:
 // A reproducible generator for replays and tests: the same seed gives the same game, and every
 // reseed moves on to a fresh stream derived from the seed.
 class SeededRandom final : public Random {
-public:
+ public:
   explicit SeededRandom(std::uint64_t seed);
   double next() override;
   void reseed() override;
 
-private:
+ private:
   std::uint64_t seed_;
   std::uint64_t reseeds_ = 0;
   std::mt19937_64 engine_;

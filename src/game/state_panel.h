@@ -13,7 +13,8 @@ namespace quimbo {
 //   Text10..Text14  flags of the computer's pieces Picture1..Picture5: "" in hand, "1" on the board
 //   Text15..Text19  flags of the player's pieces Picture6..Picture10
 //   Text20          the computer's opening cell, "1".."9", or ""
-//   Text21          first-reply marker: "5" from a round the player opens until the computer answers
+//   Text21          first-reply marker: "5" from a round the player opens until the computer
+//                   answers
 //   Text22          rounds played in the match
 //   Text23, Text24  move flags of the winning and the blocking stage ("1" when they placed a piece)
 //   Text25          opening counter: odd while the player opened the round, even for the computer

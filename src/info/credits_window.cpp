@@ -70,7 +70,7 @@ CreditsWindow::CreditsWindow(ui::Dispatcher& dispatcher, QWidget* owner)
   accept->setFont(ui::gameFont(8.25));
   accept->setGeometry(pixelRect(1200, 2655, 3120, 255));
   connect(accept, &ui::PictureButton::clicked, this,
-          [this] { dispatcher_.dispatch([](Game& game) { pressAceptar(game); }); });
+          [this] { dispatcher_.dispatch(pressAceptar); });
 
   auto* wideBanner = new ui::PictureBox(ui::Picture("credits_banner_wide"), client());
   wideBanner->setObjectName("Picture2");

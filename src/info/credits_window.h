@@ -14,11 +14,11 @@ struct Credit;
 class CreditsWindow : public ui::FixedWindow {
   Q_OBJECT
 
-public:
+ public:
   CreditsWindow(ui::Dispatcher& dispatcher, QWidget* owner);
   void refresh();
 
-private:
+ private:
   void addCredit(const Credit& credit);
 
   ui::Dispatcher& dispatcher_;

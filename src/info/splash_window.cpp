@@ -18,8 +18,8 @@ using ui::pixelRect;
 
 // Three of the player's pieces in a column, with a computer piece on either side.
 constexpr ui::PiecePlace kWonLine[] = {
-    {"Picture1", Side::Matrix, 120, 230}, {"Picture2", Side::Player, 720, 230},
-    {"Picture6", Side::Player, 720, 830}, {"Picture5", Side::Player, 720, 1430},
+    {"Picture1", Side::Matrix, 120, 230},   {"Picture2", Side::Player, 720, 230},
+    {"Picture6", Side::Player, 720, 830},   {"Picture5", Side::Player, 720, 1430},
     {"Picture3", Side::Matrix, 1320, 1430},
 };
 
@@ -51,7 +51,8 @@ SplashWindow::SplashWindow(ui::Dispatcher& dispatcher)
   auto* logo = new ui::PictureBox(ui::Picture("splash_logo"), frame1);
   logo->setObjectName("Picture4");
   logo->setGeometry(pixelRect(2280, 600, 1935, 690));
-  ui::addLabel(frame1, {3315, 1260, 855, 255}, QString::fromUtf8("Versión 1.0"), {plain, Qt::black, left})
+  ui::addLabel(frame1, {3315, 1260, 855, 255}, QString::fromUtf8("Versión 1.0"),
+               {plain, Qt::black, left})
       ->setObjectName("Label1");
   ui::addLabel(frame1, {2800, 1635, 870, 255}, "22/01/2002", {plain, Qt::red, left})
       ->setObjectName("Label2");

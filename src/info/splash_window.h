@@ -12,11 +12,11 @@ namespace quimbo {
 class SplashWindow : public ui::FixedWindow {
   Q_OBJECT
 
-public:
+ public:
   explicit SplashWindow(ui::Dispatcher& dispatcher);
   void refresh();
 
-private:
+ private:
   ui::Dispatcher& dispatcher_;
 };
 

@@ -38,7 +38,7 @@ DrawnRoundWindow::DrawnRoundWindow(ui::Dispatcher& dispatcher, QWidget* owner)
   letClicksThrough();
 
   connect(this, &PanelWindow::acknowledged, this,
-          [this] { dispatcher_.dispatch([](Game& game) { acknowledgeDraw(game); }); });
+          [this] { dispatcher_.dispatch(acknowledgeDraw); });
   connect(&dispatcher_, &ui::Dispatcher::changed, this, &DrawnRoundWindow::refresh);
 }
 

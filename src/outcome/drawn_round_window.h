@@ -12,11 +12,11 @@ namespace quimbo {
 class DrawnRoundWindow : public ui::PanelWindow {
   Q_OBJECT
 
-public:
+ public:
   DrawnRoundWindow(ui::Dispatcher& dispatcher, QWidget* owner);
   void refresh();
 
-private:
+ private:
   ui::Dispatcher& dispatcher_;
 };
 

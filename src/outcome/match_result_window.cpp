@@ -42,7 +42,7 @@ MatchResultWindow::MatchResultWindow(ui::Dispatcher& dispatcher, QWidget* owner)
   letClicksThrough();
 
   connect(this, &PanelWindow::acknowledged, this,
-          [this] { dispatcher_.dispatch([](Game& game) { acknowledgeMatchResult(game); }); });
+          [this] { dispatcher_.dispatch(acknowledgeMatchResult); });
   connect(&dispatcher_, &ui::Dispatcher::changed, this, &MatchResultWindow::refresh);
 }
 

@@ -14,11 +14,11 @@ namespace quimbo {
 class MatchResultWindow : public ui::PanelWindow {
   Q_OBJECT
 
-public:
+ public:
   MatchResultWindow(ui::Dispatcher& dispatcher, QWidget* owner);
   void refresh();
 
-private:
+ private:
   ui::Dispatcher& dispatcher_;
   QLabel* label2_;  // the computer's points
   QLabel* label3_;  // the player's points

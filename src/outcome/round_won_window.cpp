@@ -22,9 +22,9 @@ RoundWonWindow::RoundWonWindow(ui::Dispatcher& dispatcher, Side winner, QWidget*
       winner_(winner) {
   setObjectName(winner == Side::Player ? "Form2" : "Form3");
   setWindowTitle("Ganador");
-  setAccessibleDescription(QString::fromUtf8(winner == Side::Player
-                                                 ? "Ganaste la ronda. Hacé clic o pulsá Enter para seguir."
-                                                 : "La PC ganó la ronda. Hacé clic o pulsá Enter para seguir."));
+  setAccessibleDescription(QString::fromUtf8(
+      winner == Side::Player ? "Ganaste la ronda. Hacé clic o pulsá Enter para seguir."
+                             : "La PC ganó la ronda. Hacé clic o pulsá Enter para seguir."));
   auto* frame1 = new ui::Frame(QString(), client());
   frame1->setObjectName("Frame1");
   frame1->setGeometry(pixelRect(120, 40, 2535, 2175));

@@ -13,11 +13,11 @@ namespace quimbo {
 class RoundWonWindow : public ui::PanelWindow {
   Q_OBJECT
 
-public:
+ public:
   RoundWonWindow(ui::Dispatcher& dispatcher, Side winner, QWidget* owner);
   void refresh();
 
-private:
+ private:
   ui::Dispatcher& dispatcher_;
   Side winner_;
 };

@@ -5,9 +5,7 @@
 
 namespace quimbo::ui {
 
-ClickArea::ClickArea(QWidget* parent) : QAbstractButton(parent) {
-  setFocusPolicy(Qt::TabFocus);
-}
+ClickArea::ClickArea(QWidget* parent) : QAbstractButton(parent) { setFocusPolicy(Qt::TabFocus); }
 
 void ClickArea::paintEvent(QPaintEvent*) {
   if (!hasFocus()) return;

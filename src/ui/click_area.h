@@ -9,10 +9,10 @@ namespace quimbo::ui {
 class ClickArea : public QAbstractButton {
   Q_OBJECT
 
-public:
+ public:
   explicit ClickArea(QWidget* parent);
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
 };
 

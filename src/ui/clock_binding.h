@@ -14,7 +14,7 @@ namespace quimbo::ui {
 class ClockBinding : public QObject {
   Q_OBJECT
 
-public:
+ public:
   ClockBinding(Clock& clock, QObject* parent);
 
   // Brings the clock up to the present, ticking whatever fell due.
@@ -25,17 +25,17 @@ public:
   bool isArmed() const { return timer_.isActive(); }
   int remainingMs() const { return timer_.remainingTime(); }
 
-signals:
+ signals:
   // The real timer fired and the clock has ticked what was due.
   void ticked();
 
-private:
+ private:
   void onTimeout();
 
   Clock& clock_;
   QElapsedTimer elapsed_;
   QTimer timer_;
-  Milliseconds offset_;  // the clock's time when real time started being counted
+  Milliseconds offset_;                  // the clock's time when real time started being counted
   std::optional<Milliseconds> awaited_;  // the deadline the real timer is armed for
   bool reportLateness_;
 };

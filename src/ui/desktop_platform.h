@@ -6,7 +6,7 @@
 namespace quimbo::ui {
 
 class DesktopPlatform final : public Platform {
-public:
+ public:
   bool openUrl(const std::string& address) override;
   void quit() override;
 };

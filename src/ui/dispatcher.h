@@ -16,7 +16,7 @@ class ClockBinding;
 class Dispatcher : public QObject {
   Q_OBJECT
 
-public:
+ public:
   enum class Time {
     Real,    // the game's timers run in real time
     Manual,  // only advance() moves time on, as in the tests
@@ -36,11 +36,11 @@ public:
   bool realTimerArmed() const;
   int realTimerRemainingMs() const;
 
-signals:
+ signals:
   // The game may have changed: windows redraw.
   void changed();
 
-private:
+ private:
   void settle();
 
   Game& game_;

@@ -113,14 +113,16 @@ void FixedWindow::paintEvent(QPaintEvent*) {
 void FixedWindow::mouseMoveEvent(QMouseEvent* event) {
   if (frame_ != Frame::Resizable) return QWidget::mouseMoveEvent(event);
   const Qt::Edges edges = edgesAt(event->position().toPoint(), size());
-  const bool diagonal = (edges & (Qt::LeftEdge | Qt::RightEdge)) && (edges & (Qt::TopEdge | Qt::BottomEdge));
-  const bool falling = edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
+  const bool sideways = edges & (Qt::LeftEdge | Qt::RightEdge);
+  const bool upDown = edges & (Qt::TopEdge | Qt::BottomEdge);
+  const bool falling =
+      edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
   if (!edges) {
     unsetCursor();
-  } else if (diagonal) {
+  } else if (sideways && upDown) {
     setCursor(falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor);
   } else {
-    setCursor(edges & (Qt::LeftEdge | Qt::RightEdge) ? Qt::SizeHorCursor : Qt::SizeVerCursor);
+    setCursor(sideways ? Qt::SizeHorCursor : Qt::SizeVerCursor);
   }
 }
 

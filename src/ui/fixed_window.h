@@ -12,7 +12,7 @@ namespace quimbo::ui {
 class FixedWindow : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   enum class Frame {
     Titled,      // title bar with minimise and close buttons, no maximise
     Borderless,  // no title bar, a thin fixed border
@@ -28,12 +28,12 @@ public:
   // Shows the window, centred on its screen when it was hidden.
   void showCentred();
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+ private:
   QWidget* client_;
   Frame frame_;
 };

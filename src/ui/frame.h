@@ -10,15 +10,15 @@ namespace quimbo::ui {
 class Frame : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   Frame(const QString& caption, QWidget* parent);
 
   QString caption() const { return caption_; }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
 
-private:
+ private:
   QString caption_;
 };
 

@@ -11,13 +11,13 @@ namespace quimbo::ui {
 class LinkBanner : public QAbstractButton {
   Q_OBJECT
 
-public:
+ public:
   LinkBanner(Picture picture, QWidget* parent);
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
 
-private:
+ private:
   Picture picture_;
 };
 

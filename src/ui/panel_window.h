@@ -9,16 +9,16 @@ namespace quimbo::ui {
 class PanelWindow : public FixedWindow {
   Q_OBJECT
 
-public:
+ public:
   PanelWindow(QSize clientSize, QColor background, QWidget* owner);
 
   // Shows the panel centred, or hides it.
   void setShown(bool shown);
 
-signals:
+ signals:
   void acknowledged();
 
-protected:
+ protected:
   // Call once the contents are built: clicks on any of them are clicks on the panel.
   void letClicksThrough();
 

@@ -10,17 +10,17 @@ namespace quimbo::ui {
 class PictureBox : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   PictureBox(Picture picture, QWidget* parent);
 
-signals:
+ signals:
   void clicked();
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+ private:
   Picture picture_;
 };
 

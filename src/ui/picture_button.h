@@ -12,14 +12,14 @@ namespace quimbo::ui {
 class PictureButton : public QAbstractButton {
   Q_OBJECT
 
-public:
+ public:
   PictureButton(QColor face, QWidget* parent);
   void setPicture(Picture picture) { picture_ = std::move(picture); }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
 
-private:
+ private:
   QColor face_;
   Picture picture_;
 };

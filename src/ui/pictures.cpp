@@ -9,7 +9,8 @@ namespace quimbo::ui {
 namespace {
 
 QString fileOf(const QString& name, bool doubled) {
-  return QStringLiteral(":/pictures/%1%2.png").arg(name, doubled ? QStringLiteral("@2x") : QString());
+  return QStringLiteral(":/pictures/%1%2.png")
+      .arg(name, doubled ? QStringLiteral("@2x") : QString());
 }
 
 QPixmap decoded(const QString& file, qreal ratio) {

@@ -9,7 +9,7 @@
 namespace quimbo::ui {
 
 class Picture {
-public:
+ public:
   Picture() = default;
   // The picture ":/pictures/<name>.png", with its double ":/pictures/<name>@2x.png".
   explicit Picture(QString name) : name_(std::move(name)) {}
@@ -18,7 +18,7 @@ public:
   // The version to draw on a device of the given pixel ratio.
   QPixmap forRatio(qreal devicePixelRatio) const;
 
-private:
+ private:
   QString name_;
 };
 

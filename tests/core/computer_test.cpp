@@ -61,7 +61,8 @@ TEST_P(Computer, Moves) {
   EXPECT_TRUE(random.exhausted()) << "every scripted draw is used";
   EXPECT_EQ(random.reseeds(), s.reseeds);
   EXPECT_FALSE(form.timer1.isEnabled());
-  EXPECT_EQ(enabledTimers(form), s.ends == Ends::Win ? "...1." : s.ends == Ends::Draw ? "....1" : ".....");
+  const char* timers = s.ends == Ends::Win ? "...1." : s.ends == Ends::Draw ? "....1" : ".....";
+  EXPECT_EQ(enabledTimers(form), timers);
   const bool counted = s.ends == Ends::Open || s.ends == Ends::Draw;
   EXPECT_EQ(form.panel.number(Text26), s.m + (counted ? 1 : 0));
   if (s.entry == Entry::Timer1 && s.ends != Ends::Win) {
@@ -70,11 +71,12 @@ TEST_P(Computer, Moves) {
   if (s.ends == Ends::NoMove) return;
   EXPECT_EQ(form.panel.text(Text21), "");
   // The lowest piece in hand went to the new cell.
-  int cell = 1;
-  while (boardOf(form.panel)[static_cast<std::size_t>(cell - 1 + (cell - 1) / 3)] == s.board[cell - 1 + (cell - 1) / 3]) ++cell;
+  const int cell = changedCell(s.board, boardOf(form.panel));
   EXPECT_EQ(form.picture(piecesBefore + 1), piecePlace(cell, Side::Matrix));
 }
 
+// One situation a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Situations, Computer,
     testing::Values(
@@ -111,6 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         Situation{"NoEmptyCellNoMove", "011 100 110", "011 100 110", Ends::NoMove, 6, 3, "", {2}, 0, Entry::Aleatorio},
         Situation{"NoPieceInHandNoMove", "00. 000 11.", "00. 000 11.", Ends::NoMove, 6, 3, "", {2}, 0, Entry::Aleatorio}),
     [](const testing::TestParamInfo<Situation>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(ComputerChance, ReseedingOverAndOverStillReachesEveryCellQuickly) {
   SystemRandom random;

@@ -14,7 +14,9 @@ TEST(StatePanel, ReadsTheLeadingNumberOfAField) {
       {"", 0},    {"5", 5},       {"   5", 5}, {"\t7", 7},   {"-3", -3}, {"+4", 4},
       {"5 x", 5}, {"12 3", 12},   {"5.9", 5},  {"007", 7},   {"abc", 0}, {"x5", 0},
       {"- 5", 0}, {"  ", 0},      {"+", 0}};
-  for (const auto& [text, number] : cases) EXPECT_EQ(readNumber(text), number) << '"' << text << '"';
+  for (const auto& [text, number] : cases) {
+    EXPECT_EQ(readNumber(text), number) << '"' << text << '"';
+  }
 }
 
 TEST(StatePanel, HugeNumbersSaturateSoCountingOnCannotOverflow) {
@@ -32,7 +34,11 @@ TEST(Clock, TimersTickOneIntervalAfterEnablingInDeadlineOrderUntilDisabled) {
   std::string ticks;
   slow.onTick([&] { ticks += 'S'; });  // keeps ticking: never disabled
   first.onTick([&] { ticks += 'F'; first.disable(); });
-  second.onTick([&] { ticks += '2'; second.disable(); second.enable(); });  // re-armed from its tick
+  second.onTick([&] {  // re-armed from its own tick
+    ticks += '2';
+    second.disable();
+    second.enable();
+  });
   clock.advance(500);
   slow.enable();
   second.enable();

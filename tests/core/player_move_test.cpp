@@ -1,10 +1,11 @@
 // The player's move: which click target is which cell, which clicks the board takes, where the
 // piece goes, and which timer each kind of move arms.
+#include "game/player_move.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "game/player_move.h"
 #include "support/game_text.h"
 
 namespace quimbo::test {
@@ -15,7 +16,7 @@ using enum Field;
 int imageOf(int cell) { return kCellPlaces[static_cast<std::size_t>(cell - 1)].clickTarget; }
 
 class PlayerMove : public testing::Test {
-protected:
+ protected:
   // A running match with the player to move, as after "Comenzá vos".
   PlayerMove() {
     form.command5Visible = false;
@@ -31,9 +32,9 @@ protected:
 TEST_F(PlayerMove, EachClickTargetPutsThePieceOnItsOwnCell) {
   // The targets are numbered round the board (Image1 is the top middle cell, Image9 the top left);
   // below the top row the player's pieces stand 10 twips higher than the computer's would.
-  const std::pair<int, Point> cellOfImage[] = {{0, {}}, {2, {1320, 360}}, {3, {2260, 360}},
-      {5, {1320, 1310}}, {6, {2260, 1310}}, {9, {2260, 2250}}, {8, {1320, 2250}}, {7, {360, 2250}},
-      {4, {360, 1310}}, {1, {360, 360}}};
+  const std::pair<int, Point> cellOfImage[] = {
+      {0, {}},           {2, {1320, 360}},  {3, {2260, 360}}, {5, {1320, 1310}}, {6, {2260, 1310}},
+      {9, {2260, 2250}}, {8, {1320, 2250}}, {7, {360, 2250}}, {4, {360, 1310}},  {1, {360, 360}}};
   for (int image = 1; image <= 9; ++image) {
     Form1 fresh(clock);
     fresh.command5Visible = false;

@@ -55,11 +55,11 @@ std::string Action::describe() const {
 
 Action decodeAction(std::uint8_t kind, std::uint8_t value) {
   // Cells and waiting come up most often, as they do in play.
+  using enum ActionKind;
   static constexpr std::array<ActionKind, 16> kKinds{
-      ActionKind::ClickCell,   ActionKind::ClickCell,    ActionKind::ClickCell,   ActionKind::ClickCell,
-      ActionKind::ClickCell,   ActionKind::ClickCell,    ActionKind::PressStart,  ActionKind::Acknowledge,
-      ActionKind::Acknowledge, ActionKind::ChooseSobre,  ActionKind::PressAceptar, ActionKind::ClickLink,
-      ActionKind::Wait,        ActionKind::Wait,         ActionKind::Wait,        ActionKind::Wait};
+      ClickCell,   ClickCell,   ClickCell,    ClickCell, ClickCell, ClickCell,
+      PressStart,  Acknowledge, Acknowledge,  ChooseSobre, PressAceptar, ClickLink,
+      Wait,        Wait,        Wait,         Wait};
   const ActionKind chosen = kKinds[kind % kKinds.size()];
   if (chosen == ActionKind::ClickCell) return {chosen, value % 9 + 1};
   if (chosen == ActionKind::Wait) return {chosen, value * 10};  // up to 2.55 s
@@ -89,16 +89,19 @@ std::string brokenInvariant(const Game& game) {
     if (std::string broken = brokenPieces(form, side); !broken.empty()) return broken;
   }
   for (int cell = 1; cell <= 9; ++cell) {
-    if (!isEmptyCell(form.panel, cell) && !isOccupiedCell(form.panel, cell)) return "a cell holds junk";
+    if (!isEmptyCell(form.panel, cell) && !isOccupiedCell(form.panel, cell)) {
+      return "a cell holds junk";
+    }
   }
   const auto computer = pointsShown(form.mpc, Side::Matrix);
   const auto player = pointsShown(form.mjug, Side::Player);
   if (!computer || !player) return "a score caption is not one of its forms";
   const std::int64_t rounds = form.panel.number(Text22);
   if (rounds < 0 || rounds > kRoundsPerMatch) return "rounds played: " + std::to_string(rounds);
-  // During a match points come at the click on an announcement, the round is counted a second later.
-  const bool scoredNotCounted =
-      game.form2.timer1.isEnabled() || game.form3.timer1.isEnabled() || game.form5.timer1.isEnabled();
+  // During a match points come at the click on an announcement; the round is counted a second
+  // later.
+  const bool scoredNotCounted = game.form2.timer1.isEnabled() || game.form3.timer1.isEnabled() ||
+                                game.form5.timer1.isEnabled();
   if (!form.command5Visible && *computer + *player != 2 * (rounds + scoredNotCounted)) {
     return "points do not add up to two a round";
   }

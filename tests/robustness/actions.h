@@ -11,13 +11,13 @@
 namespace quimbo::test {
 
 enum class ActionKind {
-  ClickCell,       // a click on Image1..Image9, at any moment
-  PressStart,      // the start button, when it is on screen
-  Acknowledge,     // a click on whichever announcement or result window is on screen
-  ChooseSobre,     // "&Sobre "
-  PressAceptar,    // "Aceptar" on the credits, when they are on screen
-  ClickLink,       // the banner
-  Wait,            // time passes
+  ClickCell,     // a click on Image1..Image9, at any moment
+  PressStart,    // the start button, when it is on screen
+  Acknowledge,   // a click on whichever announcement or result window is on screen
+  ChooseSobre,   // "&Sobre "
+  PressAceptar,  // "Aceptar" on the credits, when they are on screen
+  ClickLink,     // the banner
+  Wait,          // time passes
 };
 
 struct Action {

@@ -29,7 +29,8 @@ std::string runSequence(std::uint64_t seed, int length) {
   std::deque<std::string> recent;
 
   for (int step = 0; step < length; ++step) {
-    const Action action = decodeAction(static_cast<std::uint8_t>(choice()), static_cast<std::uint8_t>(choice()));
+    const Action action =
+        decodeAction(static_cast<std::uint8_t>(choice()), static_cast<std::uint8_t>(choice()));
     recent.push_back(action.describe());
     if (recent.size() > 12) recent.pop_front();
     perform(game, action);

@@ -11,9 +11,10 @@ namespace quimbo::test {
 namespace {
 
 TEST(UnexpectedTexts, NoHandlerCrashesOrHangsWhateverTheFieldsHold) {
-  const std::string texts[] = {"", "0", "1", "5", " 1", "1 ", "01", "-1", "+5", "5x", "x", "10", "\t3",
-                               std::string(30, '9'), "-" + std::string(30, '9'), "     PC: 10   ",
-                               "Comenzá vos", std::string(300, '7')};
+  const std::string texts[] = {
+      "", "0", "1", "5", " 1", "1 ", "01", "-1", "+5", "5x", "x", "10", "\t3",
+      std::string(30, '9'), "-" + std::string(30, '9'), "     PC: 10   ", "Comenzá vos",
+      std::string(300, '7')};
   for (std::uint64_t seed = 1; seed <= 1500; ++seed) {
     SeededRandom random(seed);
     RecordingPlatform platform;
@@ -29,7 +30,8 @@ TEST(UnexpectedTexts, NoHandlerCrashesOrHangsWhateverTheFieldsHold) {
           default: game.form1.panel.setText(static_cast<Field>(choice() % kFieldCount + 1), text);
         }
       }
-      perform(game, decodeAction(static_cast<std::uint8_t>(choice()), static_cast<std::uint8_t>(choice())));
+      const auto kind = static_cast<std::uint8_t>(choice());
+      perform(game, decodeAction(kind, static_cast<std::uint8_t>(choice())));
     }
   }
 }

@@ -26,6 +26,16 @@ std::string boardOf(const StatePanel& panel) {
   return board;
 }
 
+int changedCell(std::string_view before, std::string_view after) {
+  int cell = 0;
+  for (std::size_t at = 0; at < before.size() && at < after.size(); ++at) {
+    if (before[at] == ' ') continue;
+    ++cell;
+    if (before[at] != after[at]) return cell;
+  }
+  return 0;
+}
+
 void setPosition(Form1& form, std::string_view board) {
   setBoard(form.panel, board);
   form.parkPieces();
@@ -40,7 +50,8 @@ void setPosition(Form1& form, std::string_view board) {
 
 std::string stateOf(const Form1& form) {
   std::ostringstream out;
-  for (int f = 1; f <= kFieldCount; ++f) out << '"' << form.panel.text(static_cast<Field>(f)) << "\" ";
+  for (int f = 1; f <= kFieldCount; ++f)
+    out << '"' << form.panel.text(static_cast<Field>(f)) << "\" ";
   for (const Point& at : form.pictures) out << at.left << ',' << at.top << ' ';
   out << form.label1 << '|' << form.mpc << '|' << form.mjug << '|' << form.command5Visible << '|'
       << enabledTimers(form);
@@ -49,7 +60,8 @@ std::string stateOf(const Form1& form) {
 
 std::string enabledTimers(const Form1& form) {
   std::string enabled;
-  for (const Timer* timer : {&form.timer1, &form.timer2, &form.timer3, &form.timer4, &form.timer5}) {
+  for (const Timer* timer :
+       {&form.timer1, &form.timer2, &form.timer3, &form.timer4, &form.timer5}) {
     enabled += timer->isEnabled() ? '1' : '.';
   }
   return enabled;

@@ -11,6 +11,8 @@ namespace quimbo::test {
 
 void setBoard(StatePanel& panel, std::string_view board);
 std::string boardOf(const StatePanel& panel);  // a cell holding any other text shows as '?'
+// The first cell (1..9) in which two boards differ, or 0.
+int changedCell(std::string_view before, std::string_view after);
 
 // Sets the board and stands the k-th piece of each side on its k-th mark (in cell order), with
 // every other piece in hand and parked.

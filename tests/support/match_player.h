@@ -10,7 +10,7 @@
 namespace quimbo::test {
 
 class MatchPlayer {
-public:
+ public:
   MatchPlayer(Game& game, std::uint64_t seed) : game_(game), choice_(seed) {}
 
   // One thing a user does, then one second passes.
@@ -22,7 +22,7 @@ public:
   // Who opened each round, in order, as seen on the board: the side of its first piece.
   const std::vector<Side>& openers() const { return openers_; }
 
-private:
+ private:
   void noteOpener();
 
   Game& game_;

@@ -9,7 +9,7 @@
 namespace quimbo::test {
 
 class RecordingPlatform final : public Platform {
-public:
+ public:
   bool openUrl(const std::string& address) override {
     opened.push_back(address);
     return browserWorks;

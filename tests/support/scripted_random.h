@@ -10,7 +10,7 @@
 namespace quimbo::test {
 
 class ScriptedRandom final : public Random {
-public:
+ public:
   void cells(std::initializer_list<int> cells) {
     for (int cell : cells) draws_.push_back((cell - 0.5) / 9.0);
   }
@@ -31,7 +31,7 @@ public:
   int drawsTaken() const { return taken_; }
   bool exhausted() const { return draws_.empty(); }
 
-private:
+ private:
   std::deque<double> draws_;
   std::optional<SeededRandom> free_;
   int reseeds_ = 0;

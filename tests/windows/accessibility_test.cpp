@@ -24,7 +24,8 @@ TEST_F(Accessibility, CellsSayWhereTheyAreAndWhatStandsThereAndCanBePressed) {
   arrange([](Game& g) { g.form1.panel.setText(Field::Text5, "0"); });
   QAccessibleInterface* topLeft = QAccessible::queryAccessibleInterface(part(&form1(), "Image9"));
   EXPECT_EQ(topLeft->role(), QAccessible::Button);
-  EXPECT_EQ(topLeft->text(QAccessible::Name), QString::fromUtf8("Casilla superior izquierda: vacía"));
+  EXPECT_EQ(topLeft->text(QAccessible::Name),
+            QString::fromUtf8("Casilla superior izquierda: vacía"));
   // A press through assistive technology is an animated click: it lands a moment later.
   topLeft->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(QTest::qWaitFor([&] { return game.form1.panel.text(Field::Text1) == "1"; }, 1000));
@@ -36,7 +37,8 @@ TEST_F(Accessibility, CellsSayWhereTheyAreAndWhatStandsThereAndCanBePressed) {
   for (const char* shown : {"Jugar", "Rincón Lúdico", "     PC: 0     ", "    Jug: 0     "}) {
     EXPECT_TRUE(names.contains(QString::fromUtf8(shown))) << shown;
   }
-  for (const char* hidden : {"Text", "Tablero", "Ataque", "Defensa", "Aleatorio", "Play", "seguro"}) {
+  for (const char* hidden :
+       {"Text", "Tablero", "Ataque", "Defensa", "Aleatorio", "Play", "seguro"}) {
     EXPECT_TRUE(names.filter(hidden).isEmpty()) << hidden << " reaches assistive technology";
   }
 }
@@ -50,7 +52,8 @@ TEST_F(Accessibility, AnnouncementsSayWhatHappened) {
   QAccessibleInterface* result = QAccessible::queryAccessibleInterface(&shell.form4());
   EXPECT_EQ(result->text(QAccessible::Name), "Resultado Final");
   EXPECT_TRUE(result->text(QAccessible::Description).startsWith("PC: 6 puntos. Jug: 4 puntos."));
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(&shell.form2())->text(QAccessible::Name), "Ganador");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&shell.form2())->text(QAccessible::Name),
+            "Ganador");
 }
 
 }  // namespace

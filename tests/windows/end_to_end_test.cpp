@@ -12,12 +12,15 @@ namespace quimbo::test {
 namespace {
 
 class EndToEnd : public WindowTest {
-protected:
+ protected:
   void step(std::mt19937_64& choice) {
     QWidget* start = part(&form1(), "Command5");
-    QWidget* target = start->isVisible() ? start : part(&form1(), QStringLiteral("Image%1").arg(choice() % 9 + 1));
-    for (QWidget* panel : {static_cast<QWidget*>(&shell.form2()), static_cast<QWidget*>(&shell.form3()),
-                           static_cast<QWidget*>(&shell.form5()), static_cast<QWidget*>(&shell.form4())}) {
+    QWidget* target = start->isVisible()
+                          ? start
+                          : part(&form1(), QStringLiteral("Image%1").arg(choice() % 9 + 1));
+    for (QWidget* panel :
+         {static_cast<QWidget*>(&shell.form2()), static_cast<QWidget*>(&shell.form3()),
+          static_cast<QWidget*>(&shell.form5()), static_cast<QWidget*>(&shell.form4())}) {
       if (panel->isVisible()) target = panel;
     }
     click(target);

@@ -24,11 +24,15 @@ TEST_F(MainWindowTest, HasAFixedClientAreaBelowTheMenuBarWithEveryPartInPlace) {
   EXPECT_EQ(form1().minimumSize(), form1().maximumSize());
   EXPECT_FALSE(form1().windowFlags() & Qt::WindowMaximizeButtonHint);
   const std::pair<const char*, QRect> parts[] = {
-      {"Command5", {88, 88, 50, 49}},  {"Label1", {36, 2, 153, 17}},  {"Image10", {0, 230, 224, 62}},
-      {"Image1", {88, 24, 49, 47}},    {"Image2", {152, 24, 49, 47}}, {"Image3", {88, 88, 49, 47}},
-      {"Image5", {152, 152, 49, 47}},  {"Image7", {24, 152, 49, 47}}, {"Image9", {24, 24, 49, 47}},
-      {"Picture1", {248, 32, 49, 49}}, {"Picture10", {416, 88, 49, 49}}};
-  for (const auto& [name, geometry] : parts) EXPECT_EQ(part(&form1(), name)->geometry(), geometry) << name;
+      {"Command5", {88, 88, 50, 49}}, {"Label1", {36, 2, 153, 17}},
+      {"Image10", {0, 230, 224, 62}}, {"Image1", {88, 24, 49, 47}},
+      {"Image2", {152, 24, 49, 47}},  {"Image3", {88, 88, 49, 47}},
+      {"Image5", {152, 152, 49, 47}}, {"Image7", {24, 152, 49, 47}},
+      {"Image9", {24, 24, 49, 47}},   {"Picture1", {248, 32, 49, 49}},
+      {"Picture10", {416, 88, 49, 49}}};
+  for (const auto& [name, geometry] : parts) {
+    EXPECT_EQ(part(&form1(), name)->geometry(), geometry) << name;
+  }
 }
 
 TEST_F(MainWindowTest, ShowsAllFourMenuItemsInOrderWithinTheWindowWidth) {
@@ -75,7 +79,9 @@ TEST_F(MainWindowTest, AGrabShowsThePlayersPieceInTheClickedCellAndNothingOfTheS
   const QImage piece = ui::Picture("player_piece").forRatio(1.0).toImage();
   int same = 0;
   for (int y = 0; y < piece.height(); ++y) {
-    for (int x = 0; x < piece.width(); ++x) same += screen.pixelColor(151 + x, 150 + y) == piece.pixelColor(x, y);
+    for (int x = 0; x < piece.width(); ++x) {
+      same += screen.pixelColor(151 + x, 150 + y) == piece.pixelColor(x, y);
+    }
   }
   EXPECT_GT(same, piece.width() * piece.height() * 9 / 10);
   EXPECT_TRUE(form1().findChildren<QLineEdit*>().isEmpty());

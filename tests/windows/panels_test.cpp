@@ -22,8 +22,12 @@ using enum Field;
 
 class Panels : public WindowTest {
 protected:
-  QString text(QWidget* window, const char* label) { return window->findChild<QLabel*>(label)->text(); }
-  static QSize clientOf(QWidget* window) { return static_cast<ui::FixedWindow*>(window)->client()->size(); }
+  QString text(QWidget* window, const char* label) {
+    return window->findChild<QLabel*>(label)->text();
+  }
+  static QSize clientOf(QWidget* window) {
+    return static_cast<ui::FixedWindow*>(window)->client()->size();
+  }
 };
 
 TEST_F(Panels, AreBorderlessWindowsOfTheirOwnSizesAndTexts) {
@@ -52,7 +56,8 @@ TEST_F(Panels, EveryPartOfAnAnnouncementAcknowledgesItAndTheScoreFollows) {
   const Source sources[] = {
       {&shell.form2(), &Game::form2, board, "     PC: 3         Jug: 6     "},
       {&shell.form3(), &Game::form3, board, "     PC: 5         Jug: 4     "},
-      {&shell.form5(), &Game::form5, board + QStringList{"Picture2", "Picture3", "Picture4", "Picture5", "Picture6"},
+      {&shell.form5(), &Game::form5,
+       board + QStringList{"Picture2", "Picture3", "Picture4", "Picture5", "Picture6"},
        "     PC: 4         Jug: 5     "}};
   for (const Source& source : sources) {
     for (const QString& name : source.parts) {
@@ -76,7 +81,8 @@ TEST_F(Panels, EveryPartOfAnAnnouncementAcknowledgesItAndTheScoreFollows) {
 }
 
 TEST_F(Panels, TheResultShowsBothTotalsAndAnyPartOfItLeadsBackToTheStartButton) {
-  for (const char* name : {"", "Frame1", "Frame2", "Label1", "Label2", "Label3", "Picture1", "Picture2"}) {
+  for (const char* name :
+       {"", "Frame1", "Frame2", "Label1", "Label2", "Label3", "Picture1", "Picture2"}) {
     arrange([](Game& g) {
       g.form1.command5Visible = false;
       g.form4 = {true, "10", "0"};
@@ -120,7 +126,9 @@ TEST_F(Panels, TheCreditsOpenOnceFromTheMenuAndAceptarHidesThem) {
   menuItem("msobre")->trigger();
   menuItem("msobre")->trigger();
   int shown = 0;
-  for (const QWidget* top : QApplication::topLevelWidgets()) shown += top->objectName() == "Form7" && top->isVisible();
+  for (const QWidget* top : QApplication::topLevelWidgets()) {
+    shown += top->objectName() == "Form7" && top->isVisible();
+  }
   EXPECT_EQ(shown, 1);
   click(&shell.form7(), part(&shell.form7(), "Command1"));
   EXPECT_FALSE(shell.form7().isVisible());
@@ -142,9 +150,14 @@ TEST(Leaving, SalirAndTheCloseButtonEndTheProgramFromEveryState) {
   // Idle, opening pending, computer to move, outcome pending, outcome open, next round pending,
   // result open, credits open.
   const std::function<void(Game&)> states[] = {
-      [](Game&) {}, [](Game& g) { g.form1.timer2.enable(); }, [](Game& g) { g.form1.timer1.enable(); },
-      [](Game& g) { g.form1.timer3.enable(); }, [](Game& g) { g.form2.visible = true; },
-      [](Game& g) { g.form5.timer1.enable(); }, [](Game& g) { g.form4.visible = true; }, chooseSobre};
+      [](Game&) {},
+      [](Game& g) { g.form1.timer2.enable(); },
+      [](Game& g) { g.form1.timer1.enable(); },
+      [](Game& g) { g.form1.timer3.enable(); },
+      [](Game& g) { g.form2.visible = true; },
+      [](Game& g) { g.form5.timer1.enable(); },
+      [](Game& g) { g.form4.visible = true; },
+      chooseSobre};
   for (bool closeButton : {false, true}) {
     for (std::size_t state = 0; state < std::size(states); ++state) {
       FreshProgram program;
@@ -152,7 +165,11 @@ TEST(Leaving, SalirAndTheCloseButtonEndTheProgramFromEveryState) {
       shell.dispatcher().advance(3000);
       shell.dispatcher().dispatch(states[state]);
       const std::string before = stateOf(program.game.form1);
-      closeButton ? (void)shell.form1().close() : shell.form1().findChild<QAction*>("msalir")->trigger();
+      if (closeButton) {
+        shell.form1().close();
+      } else {
+        shell.form1().findChild<QAction*>("msalir")->trigger();
+      }
       shell.dispatcher().advance(5000);  // nothing ticks any more
       EXPECT_EQ(program.platform.quits, 1) << state;
       EXPECT_EQ(stateOf(program.game.form1), before) << state;
