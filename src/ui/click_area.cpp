@@ -3,12 +3,14 @@
 
 #include <QPainter>
 
+#include "ui/focus_ring.h"
+
 namespace quimbo::ui {
 
 ClickArea::ClickArea(QWidget* parent) : QAbstractButton(parent) { setFocusPolicy(Qt::TabFocus); }
 
 void ClickArea::paintEvent(QPaintEvent*) {
-  if (!hasFocus()) return;
+  if (!showsFocusRing(*this)) return;
   QPainter painter(this);
   painter.setPen(QPen(QColor(255, 255, 255, 200), 1, Qt::DotLine));
   painter.drawRect(rect().adjusted(1, 1, -2, -2));

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "ui/focus_ring.h"
+
 namespace quimbo::ui {
 
 namespace {
@@ -19,7 +21,7 @@ LinkBanner::LinkBanner(Picture picture, QWidget* parent)
 void LinkBanner::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(0, 0, picture_.forRatio(devicePixelRatioF()));
-  if (hasFocus()) {
+  if (showsFocusRing(*this)) {
     painter.setPen(QPen(QColor(128, 64, 0), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(2, 2, -3, -3));
   }

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "ui/focus_ring.h"
+
 namespace quimbo::ui {
 
 PictureButton::PictureButton(QColor face, QWidget* parent) : QAbstractButton(parent), face_(face) {
@@ -36,7 +38,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.drawText(face.translated(shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
   }
-  if (hasFocus()) {
+  if (showsFocusRing(*this)) {
     painter.setPen(QPen(face_.darker(220), 1, Qt::DotLine));
     painter.drawRect(face.adjusted(3, 3, -4, -4));
   }
