@@ -99,5 +99,18 @@ TEST_F(MainWindowTest, OnlyTheBoardTheStartButtonAndTheBannerTakeTheKeyboard) {
   EXPECT_EQ(game.form1.panel.text(Text1), "1");
 }
 
+TEST(RealTime, TheRealTimerIsArmedOnlyWhileAGameTimerIsPending) {
+  ScriptedRandom random;
+  RecordingPlatform platform;
+  Game game(random, platform);
+  ui::Dispatcher dispatcher(game, ui::Dispatcher::Time::Real);
+  EXPECT_FALSE(dispatcher.realTimerArmed()) << "an idle game never wakes up";
+  dispatcher.dispatch([](Game& g) { g.form1.timer1.enable(); });
+  EXPECT_TRUE(dispatcher.realTimerArmed());
+  EXPECT_GT(dispatcher.realTimerRemainingMs(), 900);
+  dispatcher.dispatch([](Game& g) { g.form1.timer1.disable(); });
+  EXPECT_FALSE(dispatcher.realTimerArmed());
+}
+
 }  // namespace
 }  // namespace quimbo::test
