@@ -1,7 +1,6 @@
-// Drawing a picture box and reporting its clicks.
+// Drawing a picture box.
 #include "ui/picture_box.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace quimbo::ui {
@@ -12,12 +11,6 @@ PictureBox::PictureBox(Picture picture, QWidget* parent)
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(0, 0, picture_.forRatio(devicePixelRatioF()));
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    emit clicked();
-  }
 }
 
 }  // namespace quimbo::ui

@@ -1,4 +1,4 @@
-// A picture box: a picture drawn from its top-left corner; it reports clicks.
+// A picture box: a picture drawn from its top-left corner.
 #pragma once
 
 #include <QWidget>
@@ -13,12 +13,8 @@ class PictureBox : public QWidget {
  public:
   PictureBox(Picture picture, QWidget* parent);
 
- signals:
-  void clicked();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   Picture picture_;
