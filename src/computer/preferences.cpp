@@ -38,9 +38,6 @@ constexpr std::array<CornerRule, 8> kGroupB{{
 
 constexpr std::array<int, 4> kCorners{1, 3, 7, 9};
 
-bool isOdd(std::int64_t n) { return n == 1 || n == 3 || n == 5; }
-bool isEven(std::int64_t n) { return n == 0 || n == 2 || n == 4; }
-
 int drawEdge(Random& random) {
   int cell = drawCell(random);
   while (cell % 2 != 0) cell = drawCell(random);
@@ -52,7 +49,7 @@ int drawEdge(Random& random) {
 std::optional<int> preferredCell(const StatePanel& panel, std::int64_t openings,
                                  std::int64_t movesMade, Random& random) {
   const std::string& centre = panel.text(Text5);
-  const bool repliesToPlayersOpening = isOdd(openings) && movesMade == 1 && centre == "0";
+  const bool repliesToPlayersOpening = playerOpenedRound(openings) && movesMade == 1 && centre == "0";
 
   if (repliesToPlayersOpening) {
     for (const TwoCellRule& rule : kGroupA) {
@@ -70,7 +67,7 @@ std::optional<int> preferredCell(const StatePanel& panel, std::int64_t openings,
 
   if (panel.number(Text21) == 5 && centre.empty()) return 5;  // C0
 
-  if (isEven(openings) && movesMade == 0) {
+  if (computerOpenedRound(openings) && movesMade == 0) {
     for (const CornerRule& rule : kGroupB) {
       if (cellText(panel, rule.computerCorner) == "0" && centre == rule.centre) return rule.target;
     }

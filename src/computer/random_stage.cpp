@@ -17,8 +17,6 @@ bool tryToPlace(Form1& form, int cell) {
   return true;
 }
 
-bool hasEmptyCell(const StatePanel& panel) { return !isBoardFull(panel); }
-
 }  // namespace
 
 void pressCommand1(Form1& form, Random& random) {
@@ -31,7 +29,7 @@ void pressCommand1(Form1& form, Random& random) {
   if (!preferred || !tryToPlace(form, *preferred)) {
     // Chance must have somewhere to go, or the draws would never end; the round flow never gets
     // here with a full board or no piece in hand.
-    if (!hasEmptyCell(panel) || !firstPieceInHand(panel, Side::Matrix)) return;
+    if (isBoardFull(panel) || !firstPieceInHand(panel, Side::Matrix)) return;
     do {
       random.reseed();
     } while (!tryToPlace(form, drawCell(random)));

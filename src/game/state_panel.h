@@ -31,6 +31,15 @@ enum class Field {
 
 inline constexpr int kFieldCount = 28;
 
+// Who opened the round, by the opening counter Text25 (1, 3, 5: the player; 0, 2, 4: the
+// computer); any other value matches neither.
+constexpr bool playerOpenedRound(std::int64_t openings) {
+  return openings == 1 || openings == 3 || openings == 5;
+}
+constexpr bool computerOpenedRound(std::int64_t openings) {
+  return openings == 0 || openings == 2 || openings == 4;
+}
+
 // The field of board cell 1..9.
 constexpr Field cellField(int cell) { return static_cast<Field>(cell); }
 

@@ -15,7 +15,7 @@ void clearBoardForNextRound(Form1& form) {
 
 void openNextRound(Form1& form, Random& random) {
   const std::int64_t openings = form.panel.number(Text25);
-  if (openings == 1 || openings == 3 || openings == 5) {
+  if (playerOpenedRound(openings)) {
     pressCommand4(form, random);
   } else {
     form.label1 = "Comenzá vos";
