@@ -1,5 +1,6 @@
-# A desktop of the smoke test's own, sourced by the smoke tests: a work folder, an X server
-# (Xvfb) whose DISPLAY is exported, and on exit the end of every process started.
+# A desktop of the smoke test's own, sourced by the smoke tests: a work folder, and on exit the end
+# of every process started. The tests call what they need of it: an X server (start_x), a session
+# bus with its accessibility bus (start_bus), a window manager (start_openbox).
 work="$(mktemp -d)"
 pids=""  # newest first
 cleanup() {
@@ -13,11 +14,44 @@ fail() {
   exit 1
 }
 wait_for_file() { for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.05; done; return 1; }
+track() { pids="$1 $pids"; }
 
 # Xvfb writes its display number once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids="$!"
-wait_for_file "$work/display" || fail "Xvfb did not start"
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
-unset QT_QPA_PLATFORM
+start_x() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  track $!
+  wait_for_file "$work/display" || fail "Xvfb did not start"
+  DISPLAY=":$(cat "$work/display")"
+  export DISPLAY
+  unset QT_QPA_PLATFORM
+}
+
+# A session bus of our own. Asking it for the accessibility bus starts that one (and, with it,
+# everything ends when this bus does); the answer comes once it is up.
+start_bus() {
+  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" >"$work/bus.log" 2>&1 &
+  track $!
+  wait_for_file "$work/bus" || fail "the D-Bus session did not start"
+  DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
+  export DBUS_SESSION_BUS_ADDRESS
+  dbus-send --session --print-reply --reply-timeout=10000 --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress >/dev/null || fail "no accessibility bus (at-spi2-core)"
+}
+
+# A stacking window manager, as on an ordinary desktop.
+start_openbox() {
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  track $!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  fail "openbox did not start"
+}
+
+# The game, its output kept for a failure report.
+start_game() {
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@" >"$work/game.log" 2>&1 &
+  game_pid=$!
+  track $game_pid
+}

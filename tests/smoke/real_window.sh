@@ -6,6 +6,7 @@
 set -eu
 game="$1"
 . "$(dirname "$0")/desktop.sh"
+start_x
 now_ms() { date +%s%3N; }
 
 started=$(now_ms)
