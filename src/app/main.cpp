@@ -1,8 +1,11 @@
 // Quimbo: noughts and crosses against the computer.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/shell.h"
 #include "game/game.h"
+#include "game/menus.h"
 #include "game/random.h"
 #include "ui/desktop_platform.h"
 
@@ -11,11 +14,19 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("quimbo");
   QApplication::setDesktopFileName(
       "io.github.vandrel.Quimbo");  // ties the windows to the menu entry
+  // The game speaks Spanish whatever the desktop's language, and so do Qt's own texts.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Spanish), "qtbase", "_",
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
 
   quimbo::SystemRandom random;
   quimbo::ui::DesktopPlatform platform;
   quimbo::Game game(random, platform);
   quimbo::Shell shell(game, quimbo::ui::Dispatcher::Time::Real);
+  QObject::connect(&platform, &quimbo::ui::DesktopPlatform::openFailed, &shell.dispatcher(),
+                   [&shell] { shell.dispatcher().dispatch(quimbo::browserFailed); });
   shell.start();
   return QApplication::exec();
 }

@@ -60,6 +60,7 @@ MainWindow& Shell::form1() {
   if (!form1_) {
     QApplication::setWindowIcon(gameIcon());
     form1_ = std::make_unique<MainWindow>(dispatcher_);
+    QObject::connect(form1_.get(), &MainWindow::creditsWanted, [this] { form7().bringToFront(); });
   }
   return *form1_;
 }

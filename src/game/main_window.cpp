@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -88,6 +90,18 @@ void MainWindow::buildBoard() {
     pictures_[static_cast<std::size_t>(n - 1)] = piece;
   }
 
+  // The start button comes first to the keyboard; it is raised over the centre cell below.
+  command5_ = new ui::PictureButton(kStartButtonFace, client());
+  command5_->setObjectName("Command5");
+  command5_->setPicture(ui::Picture("start_button"));
+  command5_->setGeometry(pixelRect(1320, 1320, 750, 735));
+  command5_->setAccessibleName("Jugar");
+  command5_->setAccessibleDescription("Empieza una partida de cinco rondas");
+  connect(command5_, &ui::PictureButton::clicked, this, [this] {
+    if (command5_->isHeldOff()) return;
+    dispatcher_.dispatch([](Game& game) { pressCommand5(game.form1, game.random); });
+  });
+
   // The click targets lie over the pieces so that a click anywhere on a cell reaches its handler.
   for (int cell = 1; cell <= 9; ++cell) {
     const CellPlaces& places = kCellPlaces[static_cast<std::size_t>(cell - 1)];
@@ -100,15 +114,7 @@ void MainWindow::buildBoard() {
     images_[static_cast<std::size_t>(places.clickTarget - 1)] = image;
   }
 
-  command5_ = new ui::PictureButton(kStartButtonFace, client());
-  command5_->setObjectName("Command5");
-  command5_->setPicture(ui::Picture("start_button"));
-  command5_->setGeometry(pixelRect(1320, 1320, 750, 735));
-  command5_->setAccessibleName("Jugar");
-  command5_->setAccessibleDescription("Empieza una partida de cinco rondas");
-  connect(command5_, &ui::PictureButton::clicked, this, [this] {
-    dispatcher_.dispatch([](Game& game) { pressCommand5(game.form1, game.random); });
-  });
+  command5_->raise();
 
   label1_ = new QLabel(client());
   label1_->setObjectName("Label1");
@@ -143,7 +149,10 @@ void MainWindow::buildMenuBar() {
   mjug_->setObjectName("mjug");
   msalir_->setObjectName("msalir");
   setMenuBar(menuBar_);
-  connect(msobre_, &QAction::triggered, this, [this] { dispatcher_.dispatch(chooseSobre); });
+  connect(msobre_, &QAction::triggered, this, [this] {
+    dispatcher_.dispatch(chooseSobre);
+    emit creditsWanted();
+  });
   connect(msalir_, &QAction::triggered, this, [this] { dispatcher_.dispatch(chooseSalir); });
 }
 
@@ -162,7 +171,8 @@ void MainWindow::showBrowserNotice(bool shown) {
         new QMessageBox(QMessageBox::Information, "Quimbo",
                         QString::fromUtf8("No se pudo abrir el navegador.\n"
                                           "Visitá www.rinconludico.example cuando quieras."),
-                        QMessageBox::Ok, this);
+                        QMessageBox::NoButton, this);
+    browserNotice_->addButton("Aceptar", QMessageBox::AcceptRole);
     browserNotice_->setObjectName("BrowserNotice");
     browserNotice_->setModal(false);
     connect(browserNotice_, &QMessageBox::finished, this,
@@ -184,7 +194,16 @@ void MainWindow::refresh() {
     images_[static_cast<std::size_t>(image - 1)]->setAccessibleName(
         QString::fromStdString(description));
   }
+  if (form.command5Visible && !command5_->isVisible()) {
+    // The start button comes back where the result window was: the second click of a double-click
+    // on that window must not start a match behind the player's back.
+    command5_->holdOff(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+  }
   command5_->setVisible(form.command5Visible);
+  // While the start button shows it is the first stop of the keyboard, and the centre cell under
+  // it is none.
+  images_[static_cast<std::size_t>(kCellPlaces[4].clickTarget - 1)]->setFocusPolicy(
+      form.command5Visible ? Qt::NoFocus : Qt::TabFocus);
   label1_->setText(QString::fromStdString(form.label1));
   mpc_->setText(QString::fromStdString(form.mpc));
   mjug_->setText(QString::fromStdString(form.mjug));

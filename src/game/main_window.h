@@ -30,6 +30,10 @@ class MainWindow : public ui::FixedWindow {
   // Redraws everything from the game's model.
   void refresh();
 
+ signals:
+  // "&Sobre " was chosen: the credits come to the front, also when they are already open.
+  void creditsWanted();
+
  protected:
   // The close button ends the program, as " &Salir" does.
   void closeEvent(QCloseEvent* event) override;

@@ -15,8 +15,10 @@ void chooseSalir(Game& game) {
 }
 
 void clickImage10(Game& game) {
-  if (!game.platform.openUrl(std::string(kPartnerSiteAddress))) game.browserNoticeVisible = true;
+  if (!game.platform.openUrl(std::string(kPartnerSiteAddress))) browserFailed(game);
 }
+
+void browserFailed(Game& game) { game.browserNoticeVisible = true; }
 
 void dismissBrowserNotice(Game& game) { game.browserNoticeVisible = false; }
 

@@ -16,9 +16,12 @@ void chooseSobre(Game& game);
 void pressAceptar(Game& game);
 // " &Salir", and the main window's close button: ends the program at once.
 void chooseSalir(Game& game);
-// The link banner: opens the partner site in the browser, once per click. When no browser could be
-// started the game says so and carries on.
+// The link banner: opens the partner site in the browser, once per click, without waiting for it.
+// When no browser could be started the game says so and carries on.
 void clickImage10(Game& game);
+// The browser's opener gave up after it started (it found no browser, or the browser failed): the
+// game says so, as when none could be started.
+void browserFailed(Game& game);
 // Closes the message about the browser.
 void dismissBrowserNotice(Game& game);
 

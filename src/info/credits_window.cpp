@@ -1,6 +1,8 @@
 // Building the credits window.
 #include "info/credits_window.h"
 
+#include <QKeyEvent>
+
 #include "game/menus.h"
 #include "info/info_colours.h"
 #include "ui/dispatcher.h"
@@ -71,6 +73,7 @@ CreditsWindow::CreditsWindow(ui::Dispatcher& dispatcher, QWidget* owner)
   accept->setGeometry(pixelRect(1200, 2655, 3120, 255));
   connect(accept, &ui::PictureButton::clicked, this,
           [this] { dispatcher_.dispatch(pressAceptar); });
+  accept_ = accept;
 
   auto* wideBanner = new ui::PictureBox(ui::Picture("credits_banner_wide"), client());
   wideBanner->setObjectName("Picture2");
@@ -101,8 +104,23 @@ void CreditsWindow::refresh() {
     hide();
   } else if (!isVisible()) {
     showCentred();
-    activateWindow();
+    bringToFront();
   }
+}
+
+void CreditsWindow::bringToFront() {
+  if (!isVisible()) return;
+  raise();
+  activateWindow();
+  accept_->setFocus();
+}
+
+void CreditsWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    dispatcher_.dispatch(pressAceptar);
+    return;
+  }
+  FixedWindow::keyPressEvent(event);
 }
 
 }  // namespace quimbo

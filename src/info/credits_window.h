@@ -17,11 +17,18 @@ class CreditsWindow : public ui::FixedWindow {
  public:
   CreditsWindow(ui::Dispatcher& dispatcher, QWidget* owner);
   void refresh();
+  // Raises the credits above the board and gives them the keyboard, when they are on screen.
+  void bringToFront();
+
+ protected:
+  // Enter presses "Aceptar".
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void addCredit(const Credit& credit);
 
   ui::Dispatcher& dispatcher_;
+  QWidget* accept_;
 };
 
 }  // namespace quimbo

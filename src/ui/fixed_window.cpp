@@ -2,6 +2,7 @@
 #include "ui/fixed_window.h"
 
 #include <QAccessibleWidget>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -54,7 +55,10 @@ FixedWindow::FixedWindow(QSize clientSize, Frame frame, QColor background, QWidg
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
   } else {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // An owned window is a dialog of its owner: transient for it on X11, a child toplevel on
+    // Wayland, so the desktop keeps it above the owner, lists only the owner and minimises both
+    // together. A window of its own is the splash.
+    setWindowFlags((owner ? Qt::Dialog : Qt::SplashScreen) | Qt::FramelessWindowHint);
   }
 
   client_->setFixedSize(clientSize);
@@ -85,6 +89,12 @@ void FixedWindow::showCentred() {
     move(frameRect.topLeft());
   }
   show();
+}
+
+void FixedWindow::closeEvent(QCloseEvent* event) {
+  // A window without a title bar offers no way to close it, and the desktop's close request
+  // (Alt+F4) gets none either: it goes away only when the game is done with it.
+  if (frame_ != Frame::Titled) event->ignore();
 }
 
 void FixedWindow::paintEvent(QPaintEvent*) {

@@ -19,7 +19,8 @@ class FixedWindow : public QWidget {
     Resizable,   // no title bar, a raised border that can be dragged to make the window larger
   };
 
-  // An owner keeps the window above it on the desktop.
+  // An owner keeps the window above it on the desktop. Only a titled window can be closed by the
+  // user.
   FixedWindow(QSize clientSize, Frame frame, QColor background, QWidget* owner = nullptr);
 
   // Everything the window shows is a child of its client area.
@@ -29,6 +30,7 @@ class FixedWindow : public QWidget {
   void showCentred();
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

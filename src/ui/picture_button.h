@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QDeadlineTimer>
 
 #include "ui/pictures.h"
 
@@ -15,12 +16,16 @@ class PictureButton : public QAbstractButton {
  public:
   PictureButton(QColor face, QWidget* parent);
   void setPicture(Picture picture) { picture_ = std::move(picture); }
+  // For the next `ms` milliseconds the button takes no press: its owner asks isHeldOff().
+  void holdOff(int ms) { heldOff_.setRemainingTime(ms); }
+  bool isHeldOff() const { return !heldOff_.hasExpired(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QColor face_;
+  QDeadlineTimer heldOff_{0};
   Picture picture_;
 };
 

@@ -6,6 +6,7 @@
 
 #include "game/game.h"
 #include "game/match_start.h"
+#include "game/menus.h"
 #include "game/player_move.h"
 #include "outcome/drawn_round.h"
 #include "outcome/match_result.h"
@@ -224,6 +225,18 @@ TEST(WholeMatches, EndAfterFiveRoundsWithTwoPointsARoundAndAlternatingOpeners) {
       acknowledgeMatchResult(game);
     }
   }
+}
+
+TEST_F(Match, TheBannerOpensThePartnerSiteAndEveryFailureShowsTheNotice) {
+  clickImage10(game);
+  EXPECT_EQ(platform.opened, std::vector<std::string>{"https://www.rinconludico.example/"});
+  EXPECT_FALSE(game.browserNoticeVisible) << "an opener that started is no failure yet";
+  browserFailed(game);  // it ended without a browser
+  EXPECT_TRUE(game.browserNoticeVisible);
+  dismissBrowserNotice(game);
+  platform.browserWorks = false;  // no opener could start at all
+  clickImage10(game);
+  EXPECT_TRUE(game.browserNoticeVisible);
 }
 
 }  // namespace

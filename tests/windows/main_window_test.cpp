@@ -88,6 +88,13 @@ TEST_F(MainWindowTest, AGrabShowsThePlayersPieceInTheClickedCellAndNothingOfTheS
 }
 
 TEST_F(MainWindowTest, OnlyTheBoardTheStartButtonAndTheBannerTakeTheKeyboard) {
+  // Before a match the start button comes first, then the cells row by row; the centre cell
+  // under the button is no stop.
+  QStringList stops;
+  for (QWidget* w = form1().nextInFocusChain(); w != &form1(); w = w->nextInFocusChain()) {
+    if (w->focusPolicy() & Qt::TabFocus) stops << w->objectName();
+  }
+  EXPECT_EQ(stops.join(' '), "Command5 Image9 Image1 Image2 Image8 Image4 Image7 Image6 Image5 Image10");
   playersTurn();
   for (const QWidget* widget : form1().findChildren<QWidget*>()) {
     if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible()) continue;

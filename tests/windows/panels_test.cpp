@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWindow>
 
 #include "game/menus.h"
 #include "info/credits_window.h"
@@ -12,6 +15,7 @@
 #include "outcome/match_result_window.h"
 #include "outcome/round_won_window.h"
 #include "support/game_text.h"
+#include "ui/desktop_platform.h"
 #include "ui/frame.h"
 #include "windows/window_fixture.h"
 
@@ -142,8 +146,71 @@ TEST_F(Panels, TheBannerOpensTheSiteOncePerClickAndAMissingBrowserGetsAMessage) 
   click(part(&form1(), "Image10"));
   auto* notice = form1().findChild<QMessageBox*>("BrowserNotice");
   ASSERT_TRUE(notice && notice->isVisible() && !notice->isModal());
-  notice->button(QMessageBox::Ok)->click();
+  ASSERT_EQ(notice->buttons().size(), 1);
+  EXPECT_EQ(notice->buttons()[0]->text(), "Aceptar");
+  notice->buttons()[0]->click();
   EXPECT_FALSE(notice->isVisible() || game.browserNoticeVisible);
+}
+
+// The desktop's opener is whatever xdg-open comes first on the PATH: here a script that ends as
+// told, as a working browser or a missing one would.
+TEST(DesktopLink, AnOpenerThatFailsIsReportedAndOneThatWorksIsNot) {
+  QTemporaryDir bin;
+  const QByteArray path = qgetenv("PATH");
+  for (const int exitCode : {3, 0}) {
+    QFile opener(bin.filePath("xdg-open"));
+    opener.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    opener.write(QByteArray("#!/bin/sh\n[ \"$1\" = https://www.rinconludico.example/ ] || exit 9\n") +
+                 "exit " + QByteArray::number(exitCode) + "\n");
+    opener.close();
+    opener.setPermissions(opener.permissions() | QFile::ExeOwner);
+    qputenv("PATH", bin.path().toUtf8() + ":" + path);
+    ui::DesktopPlatform platform;
+    int failures = 0;
+    QObject::connect(&platform, &ui::DesktopPlatform::openFailed, [&] { ++failures; });
+    EXPECT_TRUE(platform.openUrl("https://www.rinconludico.example/"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return platform.findChildren<QProcess*>().isEmpty(); }));
+    EXPECT_EQ(failures, exitCode == 0 ? 0 : 1) << "opener exits " << exitCode;
+  }
+  QFile::remove(bin.filePath("xdg-open"));  // no opener at all
+  EXPECT_FALSE(ui::DesktopPlatform().openUrl("https://www.rinconludico.example/"));
+  qputenv("PATH", path);
+}
+
+TEST_F(Panels, TheDesktopCannotCloseWhatTheGameStillWaitsFor) {
+  arrange([](Game& g) {
+    g.form1.command5Visible = false;
+    g.form5.visible = true;
+    g.form7.visible = true;
+  });
+  for (QWidget* window : {static_cast<QWidget*>(&shell.form5()), static_cast<QWidget*>(&shell.form7())}) {
+    EXPECT_EQ(window->windowType(), Qt::Dialog);
+    EXPECT_EQ(window->windowHandle()->transientParent(), form1().windowHandle())
+        << "kept above the board and minimised with it";
+    EXPECT_FALSE(window->close()) << "Alt+F4 is refused";
+    EXPECT_TRUE(window->isVisible());
+  }
+  QTest::keyClick(&shell.form7(), Qt::Key_Return);
+  EXPECT_FALSE(shell.form7().isVisible()) << "Enter presses Aceptar";
+  click(&shell.form5());
+  EXPECT_EQ(menuItem("mpc")->text(), "     PC: 1     ") << "the draw is still acknowledged";
+}
+
+TEST_F(Panels, TheSecondClickOfADoubleClickOnTheResultDoesNotStartAMatch) {
+  QGuiApplication::styleHints()->setMouseDoubleClickInterval(40);
+  arrange([](Game& g) {
+    g.form1.command5Visible = false;
+    g.form1.mpc = "     PC: 8     ";
+    g.form4 = {true, "8", "2"};
+  });
+  click(&shell.form4());
+  click(&form1(), part(&form1(), "Command5"));
+  EXPECT_TRUE(part(&form1(), "Command5")->isVisible());
+  EXPECT_EQ(menuItem("mpc")->text(), "     PC: 8     ");
+  QTest::qWait(50);
+  random.coins({1});
+  click(&form1(), part(&form1(), "Command5"));
+  EXPECT_FALSE(part(&form1(), "Command5")->isVisible()) << "a click after the moment starts one";
 }
 
 TEST(Leaving, SalirAndTheCloseButtonEndTheProgramFromEveryState) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QMenuBar>
 #include <QTest>
 #include <QWidget>
@@ -24,6 +26,8 @@ namespace quimbo::test {
 class WindowTest : public testing::Test {
  protected:
   WindowTest() {
+    // No test clicks as fast as a double-click unless it means to.
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
     shell.start();
     shell.dispatcher().advance(3000);
   }
