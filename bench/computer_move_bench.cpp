@@ -4,9 +4,7 @@
 
 #include <string_view>
 
-#include "computer/computer_player.h"
-#include "game/form1.h"
-#include "game/random.h"
+#include "core/game.h"
 
 namespace {
 
@@ -39,13 +37,19 @@ void setUp(Form1& form, const Position& position) {
   form.panel.setText(Text27, "1");
 }
 
+struct NoDesktop final : Platform {
+  bool openUrl(const std::string&) override { return false; }
+  void quit() override {}
+};
+
 // Each iteration puts the position back (a copy of 28 short strings and ten points, a small part
 // of the time measured) and lets Timer1 tick.
 void computerMove(benchmark::State& state, Position position) {
   SystemRandom random;
-  Clock clock;
-  Form1 form(clock);
-  form.timer1.onTick([&] { pressCommand3(form, random); });
+  NoDesktop desktop;
+  Game game(random, desktop);
+  handle(game, Input::timePasses(kSplashTime));  // past the splash
+  Form1& form = game.form1;
   setUp(form, position);
   const StatePanel panel = form.panel;
   const auto pictures = form.pictures;
@@ -53,7 +57,7 @@ void computerMove(benchmark::State& state, Position position) {
     form.panel = panel;
     form.pictures = pictures;
     form.timer1.enable();
-    clock.advance(1000);
+    handle(game, Input::timePasses(1000));
     form.timer4.disable();
     form.timer5.disable();
     benchmark::DoNotOptimize(form.panel.text(Text26));

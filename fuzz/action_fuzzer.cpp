@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform.browserWorks = seed % 2 == 0;
   Game game(random, platform);
   for (std::size_t at = 0; at + 1 < size; at += 2) {
-    test::perform(game, test::decodeAction(data[at], data[at + 1]));
+    handle(game, test::decodeInput(data[at], data[at + 1]));
     if (std::string broken = test::brokenInvariant(game); !broken.empty()) fail(broken);
   }
   if (std::string broken = test::finishMatchAndStartAnother(game, seed); !broken.empty())

@@ -18,11 +18,11 @@ constexpr int kThinBorder = 1;
 constexpr int kSizingBorder = 4;
 const QColor kBorderColour(64, 48, 24);
 
-int borderWidth(FixedWindow::Frame frame) {
-  switch (frame) {
-    case FixedWindow::Frame::Titled: return 0;
-    case FixedWindow::Frame::Borderless: return kThinBorder;
-    case FixedWindow::Frame::Resizable: return kSizingBorder;
+int borderWidth(FixedWindow::Chrome chrome) {
+  switch (chrome) {
+    case FixedWindow::Chrome::Titled: return 0;
+    case FixedWindow::Chrome::Borderless: return kThinBorder;
+    case FixedWindow::Chrome::Resizable: return kSizingBorder;
   }
   return 0;
 }
@@ -46,11 +46,11 @@ QAccessibleInterface* accessibleFrame(const QString&, QObject* object) {
 
 }  // namespace
 
-FixedWindow::FixedWindow(QSize clientSize, Frame frame, QColor background, QWidget* owner)
-    : QWidget(owner), client_(new QWidget), frame_(frame) {
+FixedWindow::FixedWindow(QSize clientSize, Chrome chrome, QColor background, QWidget* owner)
+    : QWidget(owner), client_(new QWidget), chrome_(chrome) {
   static const bool framesInstalled = (QAccessible::installFactory(accessibleFrame), true);
   (void)framesInstalled;
-  if (frame == Frame::Titled) {
+  if (chrome == Chrome::Titled) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -62,18 +62,18 @@ FixedWindow::FixedWindow(QSize clientSize, Frame frame, QColor background, QWidg
   }
 
   client_->setFixedSize(clientSize);
-  setMouseTracking(frame == Frame::Resizable);
+  setMouseTracking(chrome == Chrome::Resizable);
   client_->setAutoFillBackground(true);
   QPalette palette = client_->palette();
   palette.setColor(QPalette::Window, background);
   client_->setPalette(palette);
 
   auto* layout = new QVBoxLayout(this);
-  const int border = borderWidth(frame);
+  const int border = borderWidth(chrome);
   layout->setContentsMargins(border, border, border, border);
   layout->setSpacing(0);
   // A resizable window only grows: its controls keep their places at the top left.
-  layout->setSizeConstraint(frame == Frame::Resizable ? QLayout::SetMinimumSize
+  layout->setSizeConstraint(chrome == Chrome::Resizable ? QLayout::SetMinimumSize
                                                       : QLayout::SetFixedSize);
   layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
 }
@@ -94,19 +94,19 @@ void FixedWindow::showCentred() {
 void FixedWindow::closeEvent(QCloseEvent* event) {
   // A window without a title bar offers no way to close it, and the desktop's close request
   // (Alt+F4) gets none either: it goes away only when the game is done with it.
-  if (frame_ != Frame::Titled) event->ignore();
+  if (chrome_ != Chrome::Titled) event->ignore();
 }
 
 void FixedWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  switch (frame_) {
-    case Frame::Titled:
+  switch (chrome_) {
+    case Chrome::Titled:
       return;
-    case Frame::Borderless:
+    case Chrome::Borderless:
       painter.setPen(kBorderColour);
       painter.drawRect(rect().adjusted(0, 0, -1, -1));
       return;
-    case Frame::Resizable: {
+    case Chrome::Resizable: {
       const QColor face = client_->palette().window().color();
       painter.fillRect(rect(), face);
       painter.setPen(Qt::white);  // raised: light above and left, dark below and right
@@ -121,7 +121,7 @@ void FixedWindow::paintEvent(QPaintEvent*) {
 }
 
 void FixedWindow::mouseMoveEvent(QMouseEvent* event) {
-  if (frame_ != Frame::Resizable) return QWidget::mouseMoveEvent(event);
+  if (chrome_ != Chrome::Resizable) return QWidget::mouseMoveEvent(event);
   const Qt::Edges edges = edgesAt(event->position().toPoint(), size());
   const bool sideways = edges & (Qt::LeftEdge | Qt::RightEdge);
   const bool upDown = edges & (Qt::TopEdge | Qt::BottomEdge);
@@ -138,7 +138,7 @@ void FixedWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void FixedWindow::mousePressEvent(QMouseEvent* event) {
   const Qt::Edges edges = edgesAt(event->position().toPoint(), size());
-  if (frame_ == Frame::Resizable && edges && windowHandle()) {
+  if (chrome_ == Chrome::Resizable && edges && windowHandle()) {
     windowHandle()->startSystemResize(edges);
     return;
   }

@@ -13,7 +13,7 @@ class FixedWindow : public QWidget {
   Q_OBJECT
 
  public:
-  enum class Frame {
+  enum class Chrome {
     Titled,      // title bar with minimise and close buttons, no maximise
     Borderless,  // no title bar, a thin fixed border
     Resizable,   // no title bar, a raised border that can be dragged to make the window larger
@@ -21,7 +21,7 @@ class FixedWindow : public QWidget {
 
   // An owner keeps the window above it on the desktop. Only a titled window can be closed by the
   // user.
-  FixedWindow(QSize clientSize, Frame frame, QColor background, QWidget* owner = nullptr);
+  FixedWindow(QSize clientSize, Chrome chrome, QColor background, QWidget* owner = nullptr);
 
   // Everything the window shows is a child of its client area.
   QWidget* client() const { return client_; }
@@ -37,7 +37,7 @@ class FixedWindow : public QWidget {
 
  private:
   QWidget* client_;
-  Frame frame_;
+  Chrome chrome_;
 };
 
 }  // namespace quimbo::ui

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "ui/twips.h"
+
 namespace quimbo::ui {
 
 Frame::Frame(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {}
@@ -22,6 +24,13 @@ void Frame::paintEvent(QPaintEvent*) {
   painter.fillRect(text, palette().window());
   painter.setPen(palette().windowText().color());
   painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, caption_);
+}
+
+Frame* addFrame(QWidget* parent, const char* name, QRect twips, const QString& caption) {
+  auto* frame = new Frame(caption, parent);
+  frame->setObjectName(name);
+  frame->setGeometry(pixelRect(twips));
+  return frame;
 }
 
 }  // namespace quimbo::ui

@@ -2,6 +2,7 @@
 // top edge. Its children are placed relative to its own corner.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -21,5 +22,8 @@ class Frame : public QWidget {
  private:
   QString caption_;
 };
+
+// A frame named `name` at `twips` (left, top, width, height) in its parent.
+Frame* addFrame(QWidget* parent, const char* name, QRect twips, const QString& caption = {});
 
 }  // namespace quimbo::ui

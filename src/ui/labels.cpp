@@ -7,7 +7,7 @@ namespace quimbo::ui {
 
 QLabel* addLabel(QWidget* parent, QRect twips, const QString& text, const LabelStyle& style) {
   auto* label = new QLabel(text, parent);
-  label->setGeometry(pixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+  label->setGeometry(pixelRect(twips));
   label->setFont(style.font);
   label->setAlignment(style.alignment);
   QPalette palette = label->palette();

@@ -7,7 +7,7 @@
 namespace quimbo::ui {
 
 PanelWindow::PanelWindow(QSize clientSize, QColor background, QWidget* owner)
-    : FixedWindow(clientSize, Frame::Borderless, background, owner) {
+    : FixedWindow(clientSize, Chrome::Borderless, background, owner) {
   setFocusPolicy(Qt::StrongFocus);
 }
 

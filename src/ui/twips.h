@@ -5,8 +5,6 @@
 #include <QRect>
 #include <QSize>
 
-#include "game/board.h"
-
 namespace quimbo::ui {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -17,11 +15,12 @@ constexpr int pixels(int twips) {
 }
 
 inline QPoint pixelPoint(int left, int top) { return {pixels(left), pixels(top)}; }
-inline QPoint pixelPoint(Point at) { return pixelPoint(at.left, at.top); }
 inline QSize pixelSize(int width, int height) { return {pixels(width), pixels(height)}; }
-inline QSize pixelSize(Size size) { return pixelSize(size.width, size.height); }
 inline QRect pixelRect(int left, int top, int width, int height) {
   return {pixelPoint(left, top), pixelSize(width, height)};
+}
+inline QRect pixelRect(QRect twips) {
+  return pixelRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 }  // namespace quimbo::ui

@@ -6,9 +6,8 @@
 #include <set>
 #include <vector>
 
-#include "computer/computer_player.h"
-#include "computer/patterns.h"
-#include "game/player_move.h"
+#include "core/computer/computer_player.h"
+#include "core/rules/player_move.h"
 #include "support/game_text.h"
 #include "support/scripted_random.h"
 
@@ -17,7 +16,6 @@ namespace {
 
 using enum Field;
 
-enum class Entry { Timer1, Defensa, Aleatorio };  // where the move starts
 enum class Ends { Open, Win, Draw, NoMove };
 
 struct Situation {
@@ -29,7 +27,6 @@ struct Situation {
   const char* marker = "";   // the first-reply marker
   std::vector<int> draws{};  // the cells chance gives, in order
   int reseeds = 0;
-  Entry entry = Entry::Timer1;
 };
 
 void PrintTo(const Situation& s, std::ostream* out) { *out << s.name; }
@@ -51,11 +48,8 @@ TEST_P(Computer, Moves) {
   for (int cell : s.draws) random.cells({cell});
   const int piecesBefore = static_cast<int>(std::count(s.board, s.board + 11, '0'));
 
-  switch (s.entry) {
-    case Entry::Timer1: form.timer1.enable(); clock.advance(1000); break;
-    case Entry::Defensa: pressCommand2(form, random); break;
-    case Entry::Aleatorio: pressCommand1(form, random); break;
-  }
+  form.timer1.enable();
+  clock.advance(1000);
 
   EXPECT_EQ(boardOf(form.panel), s.after);
   EXPECT_TRUE(random.exhausted()) << "every scripted draw is used";
@@ -65,7 +59,7 @@ TEST_P(Computer, Moves) {
   EXPECT_EQ(enabledTimers(form), timers);
   const bool counted = s.ends == Ends::Open || s.ends == Ends::Draw;
   EXPECT_EQ(form.panel.number(Text26), s.m + (counted ? 1 : 0));
-  if (s.entry == Entry::Timer1 && s.ends != Ends::Win) {
+  if (s.ends != Ends::Win) {
     EXPECT_EQ(form.panel.text(Text27), s.ends == Ends::Draw ? "1" : "0");
   }
   if (s.ends == Ends::NoMove) return;
@@ -92,7 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
         Situation{"OfThreeThreatsTheTopRowFirst", "1.1 ... 001", "101 ... 001", Ends::Open, 1, 2},
         Situation{"ABlockedThreatIsPassedOver", "110 1.. .0.", "110 1.. 00.", Ends::Open, 1, 2},
         Situation{"ABlockThatFillsTheBoardIsADraw", "101 100 .10", "101 100 010", Ends::Draw, 0, 3},
-        Situation{"ABlockThatWins", "11. .0. 0..", "110 .0. 0..", Ends::Win, 0, 1, "", {}, 0, Entry::Defensa},
         // Aleatorio: the opening preferences.
         Situation{"C0_TheCentreAfterAPlayerOpening", "1.. ... ...", "1.. .0. ...", Ends::Open, 1, 0, "5", {2}},
         Situation{"C_ACornerAfterACentreOpening", "... .1. ...", "0.. .1. ...", Ends::Open, 1, 0, "5", {4}},
@@ -105,13 +98,10 @@ INSTANTIATE_TEST_SUITE_P(
         Situation{"B2_OppositeCornerToACentrePlayer", "..0 .1. ...", "..0 .1. 0..", Ends::Open, 0, 0, "", {2}},
         Situation{"B6_TheCentreWhileFree", "..0 ... .1.", "..0 .0. .1.", Ends::Open, 4, 0, "", {2}},
         Situation{"B_NotOnALaterMove", "0.. .1. ...", "0.0 .1. ...", Ends::Open, 0, 1, "", {2}},
-        Situation{"C_WhateverRAndM", "1.. .1. ...", "1.0 .1. ...", Ends::Open, 6, 4, "", {2}, 0, Entry::Aleatorio},
+        Situation{"C_WhateverRAndM", "1.. .1. ...", "1.0 .1. ...", Ends::Open, 6, 4, "5", {2}},
         // Aleatorio: chance, reseeded before every draw.
-        Situation{"AnOccupiedTargetGoesToChance", "11. .0. ...", "11. .0. 0..", Ends::Open, 1, 1, "", {2, 2, 5, 7}, 3, Entry::Aleatorio},
-        Situation{"ChanceFindsTheOnlyEmptyCell", "101 10. 010", "101 100 010", Ends::Draw, 6, 3, "", {2, 1, 3, 5, 7, 9, 2, 6}, 7},
-        Situation{"ChanceCompletingALineWins", "0.0 1.1 ..1", "000 1.1 ..1", Ends::Win, 6, 2, "", {2, 2}, 1, Entry::Aleatorio},
-        Situation{"NoEmptyCellNoMove", "011 100 110", "011 100 110", Ends::NoMove, 6, 3, "", {2}, 0, Entry::Aleatorio},
-        Situation{"NoPieceInHandNoMove", "00. 000 11.", "00. 000 11.", Ends::NoMove, 6, 3, "", {2}, 0, Entry::Aleatorio}),
+        Situation{"AnOccupiedTargetGoesToChance", "11. .0. ...", "11. .0. 0..", Ends::Open, 1, 1, "5", {2, 2, 5, 7}, 3},
+        Situation{"ChanceFindsTheOnlyEmptyCell", "101 10. 010", "101 100 010", Ends::Draw, 6, 3, "", {2, 1, 3, 5, 7, 9, 2, 6}, 7}),
     [](const testing::TestParamInfo<Situation>& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -154,8 +144,16 @@ TEST(ComputerInPlay, WinsWhenItCanWritesOnlyEmptyCellsAndPlacesOnePiecePerMove) 
       clickImage(form, kCellPlaces[static_cast<std::size_t>(cell - 1)].clickTarget);
       if (!form.timer1.isEnabled()) break;
       const std::string before = boardOf(form.panel);
-      const bool canWin = form.panel.number(Text21) != 5 && firstOpenPattern(form.panel, "0") &&
-                          firstPieceInHand(form.panel, Side::Matrix);
+      bool canWin = false;  // two of the computer's marks and an empty cell in a line
+      for (const Line& line : kLines) {
+        int marks = 0, empty = 0;
+        for (int cell : line) {
+          marks += cellText(form.panel, cell) == "0";
+          empty += cellText(form.panel, cell).empty();
+        }
+        canWin = canWin || (marks == 2 && empty == 1);
+      }
+      canWin = canWin && form.panel.number(Text21) != 5;
       clock.advance(1000);
       const std::string after = boardOf(form.panel);
       int placed = 0;

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "game/clock.h"
-#include "game/state_panel.h"
+#include "core/model/clock.h"
+#include "core/model/state_panel.h"
 
 namespace quimbo {
 namespace {

@@ -4,14 +4,13 @@
 
 #include <array>
 
-#include "game/game.h"
-#include "game/match_start.h"
-#include "game/menus.h"
-#include "game/player_move.h"
-#include "outcome/drawn_round.h"
-#include "outcome/match_result.h"
-#include "outcome/round_won.h"
-#include "outcome/score_captions.h"
+#include "core/game.h"
+#include "core/rules/match_start.h"
+#include "core/rules/menus.h"
+#include "core/rules/player_move.h"
+#include "core/rules/round_outcome.h"
+#include "core/rules/match_result.h"
+#include "core/rules/score_captions.h"
 #include "support/game_text.h"
 #include "support/match_player.h"
 #include "support/recording_platform.h"
@@ -34,6 +33,9 @@ protected:
     form.panel.setText(Text27, "1");
   }
   const std::string& field(Field f) const { return form.panel.text(f); }
+
+  // Past the splash: only the game's own timers are left to tick.
+  Match() { handle(game, Input::timePasses(kSplashTime)); }
 
   ScriptedRandom random;
   RecordingPlatform platform;
@@ -230,13 +232,13 @@ TEST(WholeMatches, EndAfterFiveRoundsWithTwoPointsARoundAndAlternatingOpeners) {
 TEST_F(Match, TheBannerOpensThePartnerSiteAndEveryFailureShowsTheNotice) {
   clickImage10(game);
   EXPECT_EQ(platform.opened, std::vector<std::string>{"https://www.rinconludico.example/"});
-  EXPECT_FALSE(game.browserNoticeVisible) << "an opener that started is no failure yet";
+  EXPECT_FALSE(game.browserNotice.visible) << "an opener that started is no failure yet";
   browserFailed(game);  // it ended without a browser
-  EXPECT_TRUE(game.browserNoticeVisible);
+  EXPECT_TRUE(game.browserNotice.visible);
   dismissBrowserNotice(game);
   platform.browserWorks = false;  // no opener could start at all
   clickImage10(game);
-  EXPECT_TRUE(game.browserNoticeVisible);
+  EXPECT_TRUE(game.browserNotice.visible);
 }
 
 }  // namespace

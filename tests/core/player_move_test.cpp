@@ -1,6 +1,6 @@
 // The player's move: which click target is which cell, which clicks the board takes, where the
 // piece goes, and which timer each kind of move arms.
-#include "game/player_move.h"
+#include "core/rules/player_move.h"
 
 #include <gtest/gtest.h>
 

@@ -3,13 +3,8 @@
 
 #include <array>
 
-#include "game/match_start.h"
-#include "game/menus.h"
-#include "game/player_move.h"
-#include "outcome/drawn_round.h"
-#include "outcome/match_result.h"
-#include "outcome/round_won.h"
-#include "outcome/score_captions.h"
+#include "core/rules/match_result.h"
+#include "core/rules/score_captions.h"
 #include "support/match_player.h"
 
 namespace quimbo::test {
@@ -47,40 +42,20 @@ std::string brokenPieces(const Form1& form, Side side) {
 
 }  // namespace
 
-std::string Action::describe() const {
-  const char* names[] = {"click Image", "press Jugar", "click the announcement", "choose Sobre",
-                         "press Aceptar", "click the banner", "wait ms:"};
-  return names[static_cast<int>(kind)] + (value ? std::to_string(value) : "");
+Input decodeInput(std::uint8_t kind, std::uint8_t value) {
+  const std::size_t pick = kind % 40;
+  if (pick >= kEveryInput.size()) return Input::timePasses(value * 10);
+  const Input input = kEveryInput[pick];
+  if (input.action == Action::ChooseSalir && value >= 8) return Input::timePasses(value * 10);
+  return input;
 }
 
-Action decodeAction(std::uint8_t kind, std::uint8_t value) {
-  // Cells and waiting come up most often, as they do in play.
-  using enum ActionKind;
-  static constexpr std::array<ActionKind, 16> kKinds{
-      ClickCell,   ClickCell,   ClickCell,    ClickCell, ClickCell, ClickCell,
-      PressStart,  Acknowledge, Acknowledge,  ChooseSobre, PressAceptar, ClickLink,
-      Wait,        Wait,        Wait,         Wait};
-  const ActionKind chosen = kKinds[kind % kKinds.size()];
-  if (chosen == ActionKind::ClickCell) return {chosen, value % 9 + 1};
-  if (chosen == ActionKind::Wait) return {chosen, value * 10};  // up to 2.55 s
-  return {chosen, 0};
-}
-
-void perform(Game& game, const Action& action) {
-  switch (action.kind) {
-    case ActionKind::ClickCell: clickImage(game.form1, action.value); break;
-    case ActionKind::PressStart: pressCommand5(game.form1, game.random); break;
-    case ActionKind::Acknowledge:
-      if (game.form2.visible) acknowledgeRoundWon(game, Side::Player);
-      if (game.form3.visible) acknowledgeRoundWon(game, Side::Matrix);
-      if (game.form5.visible) acknowledgeDraw(game);
-      if (game.form4.visible) acknowledgeMatchResult(game);
-      break;
-    case ActionKind::ChooseSobre: chooseSobre(game); break;
-    case ActionKind::PressAceptar: pressAceptar(game); break;
-    case ActionKind::ClickLink: clickImage10(game); break;
-    case ActionKind::Wait: game.clock.advance(action.value); break;
-  }
+std::string describe(Input input) {
+  const char* names[] = {"click Image",  "press Jugar", "click the banner", "choose Sobre",
+                         "choose Salir", "press Aceptar", "acknowledge Form2", "acknowledge Form3",
+                         "acknowledge Form5", "acknowledge Form4", "dismiss the notice",
+                         "the browser failed", "wait ms:"};
+  return names[static_cast<int>(input.action)] + (input.value ? std::to_string(input.value) : "");
 }
 
 std::string brokenInvariant(const Game& game) {
@@ -112,6 +87,7 @@ std::string brokenInvariant(const Game& game) {
 }
 
 std::string finishMatchAndStartAnother(Game& game, std::uint64_t seed) {
+  if (game.ended) return "";  // the player left: nothing happens any more
   if (!game.form1.command5Visible) {  // a match is running
     MatchPlayer player(game, seed);
     for (int step = 0; step < 200 && !game.form4.visible; ++step) {
@@ -119,9 +95,9 @@ std::string finishMatchAndStartAnother(Game& game, std::uint64_t seed) {
       if (std::string broken = brokenInvariant(game); !broken.empty()) return broken;
     }
     if (!game.form4.visible) return "the match never reached its result";
-    acknowledgeMatchResult(game);
+    handle(game, {Action::AcknowledgeResult});
   }
-  pressCommand5(game.form1, game.random);
+  handle(game, {Action::PressStart});
   const bool started = game.form1.timer2.isEnabled() || game.form1.panel.text(Text27) == "0";
   if (game.form1.command5Visible || !started) return "a new match did not start";
   return "";

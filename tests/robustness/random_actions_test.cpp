@@ -29,11 +29,11 @@ std::string runSequence(std::uint64_t seed, int length) {
   std::deque<std::string> recent;
 
   for (int step = 0; step < length; ++step) {
-    const Action action =
-        decodeAction(static_cast<std::uint8_t>(choice()), static_cast<std::uint8_t>(choice()));
-    recent.push_back(action.describe());
+    const Input input =
+        decodeInput(static_cast<std::uint8_t>(choice()), static_cast<std::uint8_t>(choice()));
+    recent.push_back(describe(input));
     if (recent.size() > 12) recent.pop_front();
-    perform(game, action);
+    handle(game, input);
     if (std::string broken = brokenInvariant(game); !broken.empty()) {
       std::string report = broken + " at step " + std::to_string(step) + " after:";
       for (const std::string& done : recent) report += "\n  " + done;

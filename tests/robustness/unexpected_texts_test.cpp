@@ -31,7 +31,7 @@ TEST(UnexpectedTexts, NoHandlerCrashesOrHangsWhateverTheFieldsHold) {
         }
       }
       const auto kind = static_cast<std::uint8_t>(choice());
-      perform(game, decodeAction(kind, static_cast<std::uint8_t>(choice())));
+      handle(game, decodeInput(kind, static_cast<std::uint8_t>(choice())));
     }
   }
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/form1.h"
+#include "core/model/form1.h"
 
 namespace quimbo::test {
 

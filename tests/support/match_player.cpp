@@ -1,13 +1,7 @@
-// Playing matches through the handlers.
+// Playing matches through the game's one door.
 #include "support/match_player.h"
 
 #include <vector>
-
-#include "game/match_start.h"
-#include "game/player_move.h"
-#include "outcome/drawn_round.h"
-#include "outcome/match_result.h"
-#include "outcome/round_won.h"
 
 namespace quimbo::test {
 
@@ -18,11 +12,11 @@ bool boardIsOpen(const Form1& form) {
 
 void MatchPlayer::step() {
   if (game_.form2.visible) {
-    acknowledgeRoundWon(game_, Side::Player);
+    handle(game_, {Action::AcknowledgePlayerWin});
   } else if (game_.form3.visible) {
-    acknowledgeRoundWon(game_, Side::Matrix);
+    handle(game_, {Action::AcknowledgeComputerWin});
   } else if (game_.form5.visible) {
-    acknowledgeDraw(game_);
+    handle(game_, {Action::AcknowledgeDraw});
   } else if (boardIsOpen(game_.form1)) {
     std::vector<int> images;
     for (const CellPlaces& places : kCellPlaces) {
@@ -30,17 +24,17 @@ void MatchPlayer::step() {
         images.push_back(places.clickTarget);
       }
     }
-    if (!images.empty()) clickImage(game_.form1, images[choice_() % images.size()]);
+    if (!images.empty()) handle(game_, Input::clickImage(images[choice_() % images.size()]));
   }
   noteOpener();
-  game_.clock.advance(1000);
+  handle(game_, Input::timePasses(1000));
   noteOpener();
 }
 
 bool MatchPlayer::playMatch(int maxSteps) {
   openers_.clear();
   boardWasEmpty_ = true;
-  pressCommand5(game_.form1, game_.random);
+  handle(game_, {Action::PressStart});
   for (int steps = 0; steps < maxSteps && !game_.form4.visible; ++steps) step();
   return game_.form4.visible;
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <random>
 
-#include "game/game.h"
+#include "core/game.h"
 
 namespace quimbo::test {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/platform.h"
+#include "core/model/platform.h"
 
 namespace quimbo::test {
 

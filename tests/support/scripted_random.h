@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <optional>
 
-#include "game/random.h"
+#include "core/model/random.h"
 
 namespace quimbo::test {
 

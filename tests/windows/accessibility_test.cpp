@@ -3,9 +3,8 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 
-#include "outcome/match_result.h"
-#include "outcome/match_result_window.h"
-#include "outcome/round_won_window.h"
+#include "core/rules/match_result.h"
+#include "shell/windows/announcements.h"
 #include "windows/window_fixture.h"
 
 namespace quimbo::test {

@@ -2,10 +2,8 @@
 // announcement shows, the start button when it is there, and otherwise any cell, taken or not.
 #include <random>
 
-#include "info/credits_window.h"
-#include "outcome/drawn_round_window.h"
-#include "outcome/match_result_window.h"
-#include "outcome/round_won_window.h"
+#include "shell/windows/credits_window.h"
+#include "shell/windows/announcements.h"
 #include "windows/window_fixture.h"
 
 namespace quimbo::test {
@@ -24,7 +22,7 @@ class EndToEnd : public WindowTest {
       if (panel->isVisible()) target = panel;
     }
     click(target);
-    shell.dispatcher().advance(1000);
+    advance(1000);
   }
   static int points(QAction* item) { return item->text().section(':', 1).trimmed().toInt(); }
 };

@@ -110,12 +110,16 @@ TEST(RealTime, TheRealTimerIsArmedOnlyWhileAGameTimerIsPending) {
   ScriptedRandom random;
   RecordingPlatform platform;
   Game game(random, platform);
-  ui::Dispatcher dispatcher(game, ui::Dispatcher::Time::Real);
+  game.form6.timer1.disable();  // the splash is gone
+  Dispatcher dispatcher(game, Dispatcher::Time::Real);
+  dispatcher.redraw();
   EXPECT_FALSE(dispatcher.realTimerArmed()) << "an idle game never wakes up";
-  dispatcher.dispatch([](Game& g) { g.form1.timer1.enable(); });
+  game.form1.timer1.enable();
+  dispatcher.redraw();
   EXPECT_TRUE(dispatcher.realTimerArmed());
   EXPECT_GT(dispatcher.realTimerRemainingMs(), 900);
-  dispatcher.dispatch([](Game& g) { g.form1.timer1.disable(); });
+  game.form1.timer1.disable();
+  dispatcher.redraw();
   EXPECT_FALSE(dispatcher.realTimerArmed());
 }
 

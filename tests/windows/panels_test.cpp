@@ -8,14 +8,11 @@
 #include <QTemporaryDir>
 #include <QWindow>
 
-#include "game/menus.h"
-#include "info/credits_window.h"
-#include "info/splash_window.h"
-#include "outcome/drawn_round_window.h"
-#include "outcome/match_result_window.h"
-#include "outcome/round_won_window.h"
+#include "shell/windows/credits_window.h"
+#include "shell/windows/splash_window.h"
+#include "shell/windows/announcements.h"
 #include "support/game_text.h"
-#include "ui/desktop_platform.h"
+#include "shell/desktop_platform.h"
 #include "ui/frame.h"
 #include "windows/window_fixture.h"
 
@@ -76,7 +73,7 @@ TEST_F(Panels, EveryPartOfAnAnnouncementAcknowledgesItAndTheScoreFollows) {
       click(source.window, name.isEmpty() ? nullptr : part(source.window, name));
       EXPECT_FALSE(source.window->isVisible()) << name.toStdString();
       EXPECT_EQ((menuItem("mpc")->text() + menuItem("mjug")->text()).toStdString(), source.scores);
-      shell.dispatcher().advance(1000);
+      advance(1000);
     }
   }
   arrange([](Game& g) { g.form2.visible = true; });
@@ -104,7 +101,7 @@ struct FreshProgram {
   ScriptedRandom random;
   RecordingPlatform platform;
   Game game{random, platform};
-  Shell shell{game, ui::Dispatcher::Time::Manual};
+  Shell shell{game, Dispatcher::Time::Manual};
 };
 
 TEST(Splash, ShowsItsTitleDataForThreeSecondsThenTheMainWindowReplacesIt) {
@@ -119,9 +116,9 @@ TEST(Splash, ShowsItsTitleDataForThreeSecondsThenTheMainWindowReplacesIt) {
   }
   EXPECT_EQ(splash->findChild<QLabel*>("Label2")->text(), "22/01/2002");
   EXPECT_EQ(splash->findChild<QLabel*>("Label2")->palette().color(QPalette::WindowText), Qt::red);
-  shell.dispatcher().advance(2999);
+  shell.dispatcher().send(Input::timePasses(2999));
   EXPECT_TRUE(splash->isVisible() && !shell.form1().isVisible());
-  shell.dispatcher().advance(1);
+  shell.dispatcher().send(Input::timePasses(1));
   EXPECT_TRUE(!splash->isVisible() && shell.form1().isVisible());
   EXPECT_EQ(shell.form6(), nullptr) << "unloaded";
 }
@@ -149,7 +146,7 @@ TEST_F(Panels, TheBannerOpensTheSiteOncePerClickAndAMissingBrowserGetsAMessage) 
   ASSERT_EQ(notice->buttons().size(), 1);
   EXPECT_EQ(notice->buttons()[0]->text(), "Aceptar");
   notice->buttons()[0]->click();
-  EXPECT_FALSE(notice->isVisible() || game.browserNoticeVisible);
+  EXPECT_FALSE(notice->isVisible() || game.browserNotice.visible);
 }
 
 // The desktop's opener is whatever xdg-open comes first on the PATH: here a script that ends as
@@ -165,15 +162,15 @@ TEST(DesktopLink, AnOpenerThatFailsIsReportedAndOneThatWorksIsNot) {
     opener.close();
     opener.setPermissions(opener.permissions() | QFile::ExeOwner);
     qputenv("PATH", bin.path().toUtf8() + ":" + path);
-    ui::DesktopPlatform platform;
+    DesktopPlatform platform;
     int failures = 0;
-    QObject::connect(&platform, &ui::DesktopPlatform::openFailed, [&] { ++failures; });
+    QObject::connect(&platform, &DesktopPlatform::openFailed, [&] { ++failures; });
     EXPECT_TRUE(platform.openUrl("https://www.rinconludico.example/"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return platform.findChildren<QProcess*>().isEmpty(); }));
     EXPECT_EQ(failures, exitCode == 0 ? 0 : 1) << "opener exits " << exitCode;
   }
   QFile::remove(bin.filePath("xdg-open"));  // no opener at all
-  EXPECT_FALSE(ui::DesktopPlatform().openUrl("https://www.rinconludico.example/"));
+  EXPECT_FALSE(DesktopPlatform().openUrl("https://www.rinconludico.example/"));
   qputenv("PATH", path);
 }
 
@@ -224,20 +221,21 @@ TEST(Leaving, SalirAndTheCloseButtonEndTheProgramFromEveryState) {
       [](Game& g) { g.form2.visible = true; },
       [](Game& g) { g.form5.timer1.enable(); },
       [](Game& g) { g.form4.visible = true; },
-      chooseSobre};
+      [](Game& g) { g.form7.visible = true; }};
   for (bool closeButton : {false, true}) {
     for (std::size_t state = 0; state < std::size(states); ++state) {
       FreshProgram program;
       Shell& shell = program.shell;
-      shell.dispatcher().advance(3000);
-      shell.dispatcher().dispatch(states[state]);
+      shell.dispatcher().send(Input::timePasses(3000));
+      states[state](program.game);
+      shell.dispatcher().redraw();
       const std::string before = stateOf(program.game.form1);
       if (closeButton) {
         shell.form1().close();
       } else {
         shell.form1().findChild<QAction*>("msalir")->trigger();
       }
-      shell.dispatcher().advance(5000);  // nothing ticks any more
+      shell.dispatcher().send(Input::timePasses(5000));  // nothing ticks any more
       EXPECT_EQ(program.platform.quits, 1) << state;
       EXPECT_EQ(stateOf(program.game.form1), before) << state;
     }

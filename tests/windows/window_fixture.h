@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/shell.h"
-#include "game/main_window.h"
+#include "shell/shell.h"
+#include "shell/windows/main_window.h"
 #include "support/recording_platform.h"
 #include "support/scripted_random.h"
 
@@ -29,7 +29,7 @@ class WindowTest : public testing::Test {
     // No test clicks as fast as a double-click unless it means to.
     QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
     shell.start();
-    shell.dispatcher().advance(3000);
+    advance(3000);
   }
 
   MainWindow& form1() { return shell.form1(); }
@@ -48,7 +48,11 @@ class WindowTest : public testing::Test {
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
   }
   // Changes the game behind the windows, the way the rules would, and redraws.
-  void arrange(const std::function<void(Game&)>& change) { shell.dispatcher().dispatch(change); }
+  void arrange(const std::function<void(Game&)>& change) {
+    change(game);
+    shell.dispatcher().redraw();
+  }
+  void advance(Milliseconds ms) { shell.dispatcher().send(Input::timePasses(ms)); }
   void playersTurn() {
     arrange([](Game& g) {
       g.form1.command5Visible = false;
@@ -59,7 +63,7 @@ class WindowTest : public testing::Test {
   ScriptedRandom random;
   RecordingPlatform platform;
   Game game{random, platform};
-  Shell shell{game, ui::Dispatcher::Time::Manual};
+  Shell shell{game, Dispatcher::Time::Manual};
 };
 
 }  // namespace quimbo::test

@@ -2,23 +2,20 @@
 #include <QApplication>
 #include <QDir>
 
-#include "app/shell.h"
-#include "game/match_start.h"
-#include "game/main_window.h"
-#include "game/menus.h"
-#include "game/player_move.h"
-#include "game/random.h"
-#include "info/credits_window.h"
-#include "info/splash_window.h"
-#include "outcome/drawn_round_window.h"
-#include "outcome/match_result.h"
-#include "outcome/match_result_window.h"
-#include "outcome/round_won_window.h"
-#include "ui/desktop_platform.h"
+#include "core/model/random.h"
+#include "core/rules/match_result.h"
+#include "shell/desktop_platform.h"
+#include "shell/shell.h"
+#include "shell/windows/announcements.h"
+#include "shell/windows/credits_window.h"
+#include "shell/windows/main_window.h"
+#include "shell/windows/splash_window.h"
 
 namespace {
 
+using quimbo::Action;
 using quimbo::Game;
+using quimbo::Input;
 
 void save(QWidget& window, const QDir& folder, const QString& name) {
   window.grab().save(folder.filePath(name + ".png"));
@@ -33,36 +30,36 @@ int main(int argc, char* argv[]) {
 
   // A seed whose first match the player opens.
   quimbo::SeededRandom random(3);
-  quimbo::ui::DesktopPlatform platform;
+  quimbo::DesktopPlatform platform;
   Game game(random, platform);
-  quimbo::Shell shell(game, quimbo::ui::Dispatcher::Time::Manual);
+  quimbo::Shell shell(game, quimbo::Dispatcher::Time::Manual);
   auto& dispatcher = shell.dispatcher();
   shell.start();
   save(*shell.form6(), folder, "splash");
-  dispatcher.advance(3000);
+  dispatcher.send(Input::timePasses(3000));
   save(shell.form1(), folder, "main-window");
 
   // A round in progress: the player opens in a corner, the computer answers in the centre.
-  dispatcher.dispatch([](Game& g) { quimbo::pressCommand5(g.form1, g.random); });
-  dispatcher.advance(1000);
+  dispatcher.send({Action::PressStart});
+  dispatcher.send(Input::timePasses(1000));
   for (int image : {9, 6}) {
-    dispatcher.dispatch([image](Game& g) { quimbo::clickImage(g.form1, image); });
-    dispatcher.advance(1000);
+    dispatcher.send(Input::clickImage(image));
+    dispatcher.send(Input::timePasses(1000));
   }
   save(shell.form1(), folder, "main-window-playing");
 
-  dispatcher.dispatch([](Game& g) { quimbo::chooseSobre(g); });
+  dispatcher.send({Action::ChooseSobre});
   save(shell.form7(), folder, "credits");
-  dispatcher.dispatch([](Game& g) { quimbo::pressAceptar(g); });
+  dispatcher.send({Action::PressAceptar});
 
-  dispatcher.dispatch([](Game& g) {
-    g.form2.visible = true;
-    g.form3.visible = true;
-    g.form5.visible = true;
-    g.form1.mpc = "     PC: 6     ";
-    g.form1.mjug = "    Jug: 4     ";
-    quimbo::showMatchResult(g);
-  });
+  // Every announcement at once, as no game shows them, to picture each.
+  game.form2.visible = true;
+  game.form3.visible = true;
+  game.form5.visible = true;
+  game.form1.mpc = "     PC: 6     ";
+  game.form1.mjug = "    Jug: 4     ";
+  quimbo::showMatchResult(game);
+  dispatcher.redraw();
   save(shell.form2(), folder, "player-won");
   save(shell.form3(), folder, "computer-won");
   save(shell.form5(), folder, "draw");

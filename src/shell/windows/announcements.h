@@ -1,0 +1,46 @@
+// The small borderless windows that announce the end of a round or of a match: a click anywhere
+// on one (or Enter, Space or Escape) acknowledges it. They belong to the main window.
+#pragma once
+
+#include "shell/windows/game_window.h"
+#include "ui/panel_window.h"
+
+class QLabel;
+
+namespace quimbo {
+
+// One announcement: which input its acknowledgement sends, and when the game shows it.
+class Announcement : public GameWindow<ui::PanelWindow> {
+ public:
+  Announcement(Dispatcher& dispatcher, QSize clientSize, Input acknowledgement, QWidget* owner);
+};
+
+// Form2 and Form3, "Ganador": the winner's piece above the word.
+class RoundWonWindow : public Announcement {
+ public:
+  RoundWonWindow(Dispatcher& dispatcher, Side winner, QWidget* owner);
+  void refresh(const Game& game) override;
+
+ private:
+  Side winner_;
+};
+
+// Form5, "Empate": two rows of alternating pieces with the word between them.
+class DrawnRoundWindow : public Announcement {
+ public:
+  DrawnRoundWindow(Dispatcher& dispatcher, QWidget* owner);
+  void refresh(const Game& game) override;
+};
+
+// Form4, "Resultado Final": both totals under the two sides' pieces.
+class MatchResultWindow : public Announcement {
+ public:
+  MatchResultWindow(Dispatcher& dispatcher, QWidget* owner);
+  void refresh(const Game& game) override;
+
+ private:
+  QLabel* label2_;  // the computer's points
+  QLabel* label3_;  // the player's points
+};
+
+}  // namespace quimbo

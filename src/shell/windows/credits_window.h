@@ -1,0 +1,28 @@
+// Form7, the credits: who made the game, a dedication to our partner site, and "Aceptar".
+#pragma once
+
+#include "shell/windows/game_window.h"
+#include "ui/fixed_window.h"
+
+namespace quimbo {
+
+struct Credit;
+
+class CreditsWindow : public GameWindow<ui::FixedWindow> {
+ public:
+  CreditsWindow(Dispatcher& dispatcher, QWidget* owner);
+  void refresh(const Game& game) override;
+  // Raises the credits above the board and gives them the keyboard, when they are on screen.
+  void bringToFront();
+
+ protected:
+  // Enter presses "Aceptar".
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void addCredit(const Credit& credit);
+
+  QWidget* accept_;
+};
+
+}  // namespace quimbo
