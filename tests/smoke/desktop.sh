@@ -1,6 +1,7 @@
 # A desktop of the smoke test's own, sourced by the smoke tests: a work folder, and on exit the end
-# of every process started. The tests call what they need of it: an X server (start_x), a session
-# bus with its accessibility bus (start_bus), a window manager (start_openbox).
+# of every process started. The tests call what they need of it: an X server (start_x) or a Wayland
+# compositor (start_weston), a session bus with its accessibility bus (start_bus), a window manager
+# (start_openbox).
 work="$(mktemp -d)"
 pids=""  # newest first
 cleanup() {
@@ -8,6 +9,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' HUP INT TERM  # dash runs the exit trap on signals only through an exit
 fail() {
   echo "FAIL: $*" >&2
   [ -f "$work/game.log" ] && tail -n 40 "$work/game.log" >&2
@@ -24,6 +26,19 @@ start_x() {
   DISPLAY=":$(cat "$work/display")"
   export DISPLAY
   unset QT_QPA_PLATFORM
+}
+
+# Weston with no screen, its socket in a runtime folder of our own; --debug lets the test take
+# screenshots and ask where the windows are. Qt must then speak Wayland: there is no X to fall back on.
+start_weston() {
+  XDG_RUNTIME_DIR="$work/runtime"
+  mkdir -m 0700 "$XDG_RUNTIME_DIR"
+  export XDG_RUNTIME_DIR WAYLAND_DISPLAY=quimbo QT_QPA_PLATFORM=wayland
+  unset DISPLAY
+  weston --backend=headless-backend.so --use-pixman --debug --socket=quimbo >"$work/weston.log" 2>&1 &
+  track $!
+  for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/quimbo" ] && return 0; sleep 0.05; done
+  fail "weston did not start"
 }
 
 # A session bus of our own. Asking it for the accessibility bus starts that one (and, with it,
