@@ -11,12 +11,14 @@ cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "check-install: cmake --install failed" >&2; exit 1; }
-bindir="$prefix/$(cache CMAKE_INSTALL_BINDIR)"
+bindir="$prefix/$(cache QUIMBO_INSTALL_GAMESDIR)"
 datadir="$prefix/$(cache CMAKE_INSTALL_DATADIR)"
 [ "$datadir" != "$prefix/" ] || datadir="$prefix/$(cache CMAKE_INSTALL_DATAROOTDIR)"
 desktop="$datadir/applications/$id.desktop"
 metainfo="$datadir/metainfo/$id.metainfo.xml"
-for file in "$bindir/quimbo" "$desktop" "$metainfo"; do
+man="$prefix/$(cache CMAKE_INSTALL_MANDIR)"
+[ "$man" != "$prefix/" ] || man="$prefix/$(cache CMAKE_INSTALL_DATAROOTDIR)/man"
+for file in "$bindir/quimbo" "$desktop" "$metainfo" "$man/man6/quimbo.6.gz" "$man/es/man6/quimbo.6.gz"; do
   [ -f "$file" ] || { echo "check-install: ${file#"$prefix"/} is not installed" >&2; exit 1; }
 done
 stray="$(find "$prefix" -path '*/include/*' -o -name '*.a' -o -name '*.cmake')"
