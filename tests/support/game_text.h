@@ -1,26 +1,34 @@
-// The game written as short texts, the way a person would describe it: boards such as
-// "10. .0. ..1" (blanks group the rows, '.' is an empty cell), and the main window as one line.
+// The game as a person reads it, never through the code under test: a board written as
+// "10. .0. ..1" (blanks group the rows, '.' is an empty cell), its lines and fullness, the points
+// in a score caption, and the whole main window as one line to compare before and after.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/model/form1.h"
+#include "core/game.h"
 
 namespace quimbo::test {
 
-void setBoard(StatePanel& panel, std::string_view board);
-std::string boardOf(const StatePanel& panel);  // a cell holding any other text shows as '?'
-// The first cell (1..9) in which two boards differ, or 0.
-int changedCell(std::string_view before, std::string_view after);
-
-// Sets the board and stands the k-th piece of each side on its k-th mark (in cell order), with
-// every other piece in hand and parked.
+// Sets the cells and stands each side's k-th piece on its k-th mark (in cell order), every other
+// piece in hand, parked.
 void setPosition(Form1& form, std::string_view board);
+std::string boardOf(const StatePanel& panel);  // a cell holding any other text shows as '?'
 
-// Every field, piece, caption, flag and timer of the main window, to compare before and after.
+// '1' or '0' when that side holds a whole row, column or diagonal of `board`.
+std::optional<char> lineOn(std::string_view board);
+bool isFull(std::string_view board);
+// The cells (1..9) where `mark` would complete a line of its own.
+std::string winningCells(std::string_view board, char mark);
+
+// The number a score caption shows, read as a person would: the digits after the colon.
+int pointsIn(const std::string& caption);
+
+// Every field, piece, caption, flag and timer of the main window.
 std::string stateOf(const Form1& form);
-// Which of Timer1..Timer5 are enabled, as "1...." for Timer1 alone.
-std::string enabledTimers(const Form1& form);
+
+// The player to move on `board` in a running match, past the splash, with no timer running.
+void playersTurn(Game& game, std::string_view board = "... ... ...");
 
 }  // namespace quimbo::test

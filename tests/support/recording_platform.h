@@ -12,11 +12,11 @@ class RecordingPlatform final : public Platform {
  public:
   bool openUrl(const std::string& address) override {
     opened.push_back(address);
-    return browserWorks;
+    return browserStarts;
   }
   void quit() override { ++quits; }
 
-  bool browserWorks = true;
+  bool browserStarts = true;
   std::vector<std::string> opened;
   int quits = 0;
 };

@@ -1,9 +1,9 @@
-// A random source that gives the cells and coins a test lists, in order, and counts the reseeds.
+// A random source that gives the cells and coins a test lists, in order, and counts the reseeds;
+// once the list is used up, a seeded generator takes over.
 #pragma once
 
 #include <deque>
 #include <initializer_list>
-#include <optional>
 
 #include "core/model/random.h"
 
@@ -11,6 +11,8 @@ namespace quimbo::test {
 
 class ScriptedRandom final : public Random {
  public:
+  explicit ScriptedRandom(std::uint64_t seed = 1) : free_(seed) {}
+
   void cells(std::initializer_list<int> cells) {
     for (int cell : cells) draws_.push_back((cell - 0.5) / 9.0);
   }
@@ -18,24 +20,24 @@ class ScriptedRandom final : public Random {
     for (int side : sides) draws_.push_back(side == 0 ? 0.25 : 0.75);
   }
 
-  // Once the script is used up, draws come from a seeded generator instead of failing the test.
-  void continueFreely(std::uint64_t seed) { free_.emplace(seed); }
-
-  double next() override;
+  double next() override {
+    if (draws_.empty()) return free_.next();
+    const double r = draws_.front();
+    draws_.pop_front();
+    return r;
+  }
   void reseed() override {
     ++reseeds_;
-    if (free_) free_->reseed();
+    free_.reseed();
   }
 
   int reseeds() const { return reseeds_; }
-  int drawsTaken() const { return taken_; }
-  bool exhausted() const { return draws_.empty(); }
+  bool usedUp() const { return draws_.empty(); }
 
  private:
   std::deque<double> draws_;
-  std::optional<SeededRandom> free_;
+  SeededRandom free_;
   int reseeds_ = 0;
-  int taken_ = 0;
 };
 
 }  // namespace quimbo::test

@@ -19,8 +19,7 @@ QStringList namesBelow(QAccessibleInterface* node) {
 class Accessibility : public WindowTest {};
 
 TEST_F(Accessibility, CellsSayWhereTheyAreAndWhatStandsThereAndCanBePressed) {
-  playersTurn();
-  arrange([](Game& g) { g.form1.panel.setText(Field::Text5, "0"); });
+  arrange([](Game& g) { playersTurn(g, "... .0. ..."); });
   QAccessibleInterface* topLeft = QAccessible::queryAccessibleInterface(part(&form1(), "Image9"));
   EXPECT_EQ(topLeft->role(), QAccessible::Button);
   EXPECT_EQ(topLeft->text(QAccessible::Name),

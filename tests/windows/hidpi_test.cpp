@@ -29,7 +29,7 @@ TEST_F(HighDensity, TheBoardKeepsItsLayoutAndDrawsTheDoubledPictures) {
   EXPECT_EQ(form1().client()->size(), QSize(224, 293));
   EXPECT_EQ(part(&form1(), "Command5")->geometry(), QRect(88, 88, 50, 49));
 
-  playersTurn();
+  arrange([](Game& g) { playersTurn(g); });
   click(part(&form1(), "Image5"));  // the bottom right cell: Picture6 at (151, 150)
   const QImage screen = form1().client()->grab().toImage();
   EXPECT_EQ(screen.size(), QSize(448, 586));

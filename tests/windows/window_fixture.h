@@ -7,19 +7,17 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QStyleHints>
-#include <QMenuBar>
 #include <QTest>
 #include <QWidget>
 
 #include "shell/shell.h"
 #include "shell/windows/main_window.h"
+#include "support/game_text.h"
 #include "support/recording_platform.h"
 #include "support/scripted_random.h"
 
 // Readable failures for texts of the windows.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace quimbo::test {
 
@@ -29,11 +27,11 @@ class WindowTest : public testing::Test {
     // No test clicks as fast as a double-click unless it means to.
     QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
     shell.start();
-    advance(3000);
+    advance(kSplashTime);
   }
 
   MainWindow& form1() { return shell.form1(); }
-  QWidget* part(QWidget* window, const QString& name) {
+  static QWidget* part(QWidget* window, const QString& name) {
     auto* found = window->findChild<QWidget*>(name);
     EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
@@ -42,8 +40,7 @@ class WindowTest : public testing::Test {
   // A left click on a window right where one of its parts lies (or in its middle), delivered as
   // the desktop would: to whatever takes the mouse at that spot.
   static void click(QWidget* window, QWidget* where = nullptr) {
-    const QPoint at =
-        where ? where->mapTo(window, where->rect().center()) : window->rect().center();
+    const QPoint at = where ? where->mapTo(window, where->rect().center()) : window->rect().center();
     QWidget* target = window->childAt(at) ? window->childAt(at) : window;
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
   }
@@ -53,12 +50,6 @@ class WindowTest : public testing::Test {
     shell.dispatcher().redraw();
   }
   void advance(Milliseconds ms) { shell.dispatcher().send(Input::timePasses(ms)); }
-  void playersTurn() {
-    arrange([](Game& g) {
-      g.form1.command5Visible = false;
-      g.form1.panel.setText(Field::Text27, "0");
-    });
-  }
 
   ScriptedRandom random;
   RecordingPlatform platform;

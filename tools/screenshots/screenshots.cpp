@@ -41,6 +41,7 @@ int main(int argc, char* argv[]) {
 
   // A round in progress: the player opens in a corner, the computer answers in the centre.
   dispatcher.send({Action::PressStart});
+  save(shell.form1(), folder, "main-window-start");
   dispatcher.send(Input::timePasses(1000));
   for (int image : {9, 6}) {
     dispatcher.send(Input::clickImage(image));

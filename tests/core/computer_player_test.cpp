@@ -1,0 +1,252 @@
+// The computer's move, judged from the board: every row of its line table and every preference
+// rule as a situation, and a walk over every game the player can play against every outcome of
+// the computer's chance, which it never loses.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "support/game_text.h"
+#include "support/recording_platform.h"
+#include "support/scripted_random.h"
+
+namespace quimbo::test {
+namespace {
+
+using enum Field;
+
+struct Situation {
+  const char* board;
+  int target;  // where the computer's piece goes
+};
+
+// The line table, row by row (two of the computer's marks, the third cell free), then one
+// situation for each pair of neighbouring lines in the order they are tried: top row, left
+// column, bottom row, right column, diagonal from the top left, diagonal from the top right,
+// middle row, middle column; the earlier line wins.
+// clang-format off
+constexpr Situation kLines[] = {
+    {"00. ... ...", 3}, {".00 ... ...", 1}, {"0.0 ... ...", 2},
+    {"0.. 0.. ...", 7}, {"... 0.. 0..", 1}, {"0.. ... 0..", 4},
+    {"... ... 00.", 9}, {"... ... .00", 7}, {"... ... 0.0", 8},
+    {"... ..0 ..0", 3}, {"..0 ..0 ...", 9}, {"..0 ... ..0", 6},
+    {"0.. .0. ...", 9}, {"... .0. ..0", 1}, {"0.. ... ..0", 5},
+    {"... .0. 0..", 3}, {"..0 .0. ...", 7}, {"..0 ... 0..", 5},
+    {"... 00. ...", 6}, {"... .00 ...", 4}, {"... 0.0 ...", 5},
+    {".0. .0. ...", 8}, {"... .0. .0.", 2}, {".0. ... .0.", 5},
+    {"00. 0.. ...", 3}, {"0.. ... 00.", 4}, {"..0 ... 0.0", 8}, {"... .00 ..0", 3},
+    {"010 .0. ...", 9}, {"1.. 00. 0..", 3}, {".0. 00. ...", 6},
+};
+// clang-format on
+
+// A situation with the sides' marks swapped: the player's threats, for "Defensa".
+std::string swapped(std::string board) {
+  for (char& c : board) c = c == '0' ? '1' : c == '1' ? '0' : c;
+  return board;
+}
+
+std::string withComputerOn(std::string board, int cell) {
+  board[static_cast<std::size_t>(cell - 1 + (cell - 1) / 3)] = '0';
+  return board;
+}
+
+// A game in which the computer is about to answer on `board`.
+struct Turn {
+  explicit Turn(std::string_view board, std::int64_t openings = 0, std::int64_t moves = 2,
+                const char* marker = "") {
+    playersTurn(game, board);
+    game.form1.panel.setNumber(Text25, openings);
+    game.form1.panel.setNumber(Text26, moves);
+    game.form1.panel.setText(Text21, marker);
+  }
+  // Timer1's tick, as a second after the player's move: the computer's three stages.
+  std::string move() {
+    game.form1.panel.setText(Text27, "1");
+    game.form1.timer1.enable();
+    handle(game, Input::timePasses(1000));
+    return boardOf(game.form1.panel);
+  }
+  const std::string& field(Field f) const { return game.form1.panel.text(f); }
+
+  ScriptedRandom random;
+  RecordingPlatform platform;
+  Game game{random, platform};
+};
+
+TEST(ComputerPlayer, CompletesItsOwnLineByTheTableAndWins) {
+  for (const Situation& s : kLines) {
+    Turn turn(s.board);
+    EXPECT_EQ(turn.move(), withComputerOn(s.board, s.target));
+    EXPECT_TRUE(turn.game.form1.timer4.isEnabled()) << s.board;
+    EXPECT_EQ(turn.field(Text28) + turn.field(Text27) + turn.field(Text26), "012")
+        << s.board << ": the line locks the board, and a winning move is not counted";
+  }
+}
+
+TEST(ComputerPlayer, BlocksThePlayersLineByTheSameTable) {
+  for (const Situation& s : kLines) {
+    Turn turn(swapped(s.board));
+    EXPECT_EQ(turn.move(), withComputerOn(swapped(s.board), s.target));
+    EXPECT_EQ(turn.field(Text27) + turn.field(Text26), "03") << swapped(s.board);
+  }
+}
+
+// The preferences of "Aleatorio", each rule as one situation: the opening counter (odd while the
+// player opened the round), the computer's counted moves, the first-reply marker, what chance
+// draws, and where the piece goes.
+struct Preference {
+  const char* rule;
+  const char* board;
+  int openings, moves;
+  const char* marker;
+  std::initializer_list<int> draws;
+  int target;
+};
+
+// clang-format off
+const Preference kPreferences[] = {
+    {"A1", ".1. 10. ...", 1, 1, "", {}, 1},  {"A2", ".1. .01 ...", 3, 1, "", {}, 3},
+    {"A3", "... .01 .1.", 5, 1, "", {}, 9},  {"A4", "... 10. .1.", 1, 1, "", {}, 7},
+    {"A5", "..1 10. ...", 1, 1, "", {}, 1},  {"A6", "... 10. ..1", 1, 1, "", {}, 7},
+    {"A7", ".1. .0. ..1", 1, 1, "", {}, 3},  {"A8", ".1. .0. 1..", 1, 1, "", {}, 1},
+    {"A9", "... .01 1..", 1, 1, "", {}, 9},  {"A10", "1.. .01 ...", 1, 1, "", {}, 3},
+    {"A11", "1.. .0. .1.", 1, 1, "", {}, 7}, {"A12", "..1 .0. .1.", 1, 1, "", {}, 9},
+    {"A13 draws until an edge", "1.. .0. ..1", 1, 1, "", {3, 8}, 8},
+    {"A not when the computer opened: C", ".1. 10. ...", 2, 1, "", {6}, 1},
+    {"C0 the centre", "1.. ... ...", 1, 0, "5", {2}, 5},
+    {"C0 not with the centre taken: C", "... .1. ...", 1, 0, "5", {2}, 1},
+    {"B1", "0.. .1. ...", 0, 0, "", {2}, 9}, {"B2", "..0 .1. ...", 2, 0, "", {2}, 7},
+    {"B3", "... .1. 0..", 4, 0, "", {2}, 3}, {"B4", "... .1. ..0", 0, 0, "", {2}, 1},
+    {"B5", "0.. ... .1.", 0, 0, "", {2}, 5}, {"B6", "..0 1.. ...", 0, 0, "", {2}, 5},
+    {"B7", "... ..1 0..", 0, 0, "", {2}, 5}, {"B8", ".1. ... ..0", 0, 0, "", {2}, 5},
+    {"B not on a later move: C", "0.. .1. ...", 0, 1, "", {2}, 3},
+    {"C whatever the counters", "1.. .1. ...", 6, 4, "5", {2}, 3},
+    {"C after the computer's own centre", "1.. .0. ...", 6, 2, "", {2}, 3},
+    {"chance when no rule applies", "1.. ... .1.", 6, 2, "", {4, 1, 6}, 6},
+};
+// clang-format on
+
+TEST(ComputerPlayer, FollowsEveryPreferenceRuleBeforeChance) {
+  for (const Preference& p : kPreferences) {
+    Turn turn(p.board, p.openings, p.moves, p.marker);
+    for (int cell : p.draws) turn.random.cells({cell});
+    EXPECT_EQ(turn.move(), withComputerOn(p.board, p.target)) << p.rule;
+    EXPECT_TRUE(turn.random.usedUp()) << p.rule << ": every scripted draw is used";
+    EXPECT_EQ(turn.field(Text21) + turn.field(Text26), std::to_string(p.moves + 1)) << p.rule;
+  }
+}
+
+TEST(ComputerPlayer, ChanceIsReseededBeforeEveryRetryAndFindsTheLastFreeCell) {
+  Turn turn("101 10. 010", 6, 3);
+  turn.random.cells({2, 1, 3, 5, 7, 9, 2, 6});  // the edge draw, then six misses and the hit
+  EXPECT_EQ(turn.move(), "101 100 010");
+  EXPECT_EQ(turn.random.reseeds(), 7);
+  EXPECT_TRUE(turn.game.form1.timer5.isEnabled()) << "the full board is a draw";
+  EXPECT_EQ(turn.field(Text26) + turn.field(Text27), "41");
+
+  SystemRandom system;  // reseeded over and over within a microsecond, it still reaches every cell
+  std::set<int> cells;
+  for (int i = 0; i < 200; ++i, system.reseed()) cells.insert(drawCell(system));
+  EXPECT_EQ(cells.size(), 9u);
+}
+
+// Chance under a walk's control: each of the first `walked` draws gives the cell the walk chose
+// for it (the middle of its ninth of [0, 1)), the first cell when it chose none yet; later draws
+// sweep the cells, so that every loop of draws ends.
+class ChosenChance final : public Random {
+ public:
+  ChosenChance(std::vector<int> chosen, std::size_t walked)
+      : chosen_(std::move(chosen)), walked_(walked) {}
+  double next() override {
+    int cell = static_cast<int>(taken_ % 9);
+    if (taken_ < walked_) cell = taken_ < chosen_.size() ? chosen_[taken_] : 0;
+    ++taken_;
+    return (cell + 0.5) / 9;
+  }
+  void reseed() override {}
+  std::size_t taken() const { return taken_; }
+
+ private:
+  std::vector<int> chosen_;
+  std::size_t walked_;
+  std::size_t taken_ = 0;
+};
+
+// Runs `play` on a fresh game once for every way the first `draws` draws of chance can fall: every
+// outcome of a coin, a die, an edge draw and one retry.
+template <typename Play>
+void everyChance(std::size_t draws, Play play) {
+  std::vector<int> chosen;
+  do {
+    ChosenChance chance(chosen, draws);
+    RecordingPlatform platform;
+    Game game(chance, platform);
+    play(game);
+    chosen.resize(std::min(chance.taken(), draws), 0);
+    while (!chosen.empty() && chosen.back() == 8) chosen.pop_back();
+    if (!chosen.empty()) ++chosen.back();
+  } while (!chosen.empty());
+}
+
+using Position = std::pair<StatePanel, std::array<Point, 10>>;
+
+TEST(ComputerPlayer, NeverLosesWhateverThePlayerDoesAndChanceBrings) {
+  std::map<std::string, Position> toVisit;
+  std::set<std::string> visited;
+  everyChance(3, [&](Game& game) {  // who opens, and where the computer does
+    handle(game, Input::timePasses(kSplashTime));
+    handle(game, {Action::PressStart});
+    handle(game, Input::timePasses(1000));
+    toVisit.emplace(boardOf(game.form1.panel), Position(game.form1.panel, game.form1.pictures));
+  });
+  EXPECT_EQ(toVisit.size(), 6u) << "the player opens, or the computer in the centre or a corner";
+
+  int roundsEnded = 0;
+  while (!toVisit.empty()) {
+    const auto [key, position] = *toVisit.begin();
+    toVisit.erase(toVisit.begin());
+    visited.insert(key);
+    for (int image = 1; image <= 9; ++image) {
+      everyChance(2, [&](Game& game) {
+        playersTurn(game);
+        std::tie(game.form1.panel, game.form1.pictures) = position;
+        handle(game, Input::clickImage(image));
+        const Form1& form = game.form1;
+        ASSERT_FALSE(form.timer3.isEnabled()) << "the player won on " << boardOf(form.panel);
+        if (!form.timer1.isEnabled()) {  // a taken cell, or a full board
+          roundsEnded += form.timer5.isEnabled();
+          return;
+        }
+        const std::string before = boardOf(form.panel);
+        handle(game, Input::timePasses(1000));
+        const std::string after = boardOf(form.panel);
+        int placed = 0;
+        for (int cell = 1; cell <= 9; ++cell) {
+          const std::size_t at = static_cast<std::size_t>(cell - 1 + (cell - 1) / 3);
+          if (before[at] == after[at]) continue;
+          ASSERT_TRUE(before[at] == '.' && after[at] == '0' && !placed) << before << " -> " << after;
+          placed = cell;
+        }
+        ASSERT_TRUE(placed) << before;
+        const std::string wins = winningCells(before, '0'), threats = winningCells(before, '1');
+        const char answer = static_cast<char>('0' + placed);
+        if (!wins.empty()) {
+          EXPECT_TRUE(wins.find(answer) != std::string::npos && form.timer4.isEnabled())
+              << "a win left untaken: " << before << " -> " << after;
+        } else if (!threats.empty()) {
+          EXPECT_NE(threats.find(answer), std::string::npos) << before << " -> " << after;
+        }
+        if (form.timer4.isEnabled() || form.timer5.isEnabled()) {
+          ++roundsEnded;
+        } else if (!visited.contains(stateOf(form))) {
+          toVisit.emplace(stateOf(form), Position(form.panel, form.pictures));
+        }
+      });
+    }
+  }
+  EXPECT_GT(roundsEnded, 100) << "the walk played whole rounds";
+
+}
+
+}  // namespace
+}  // namespace quimbo::test
