@@ -10,6 +10,7 @@
 #include "core/rules/round_outcome.h"
 #include "core/rules/score_captions.h"
 #include "core/rules/splash.h"
+#include "core/rules/spoken.h"
 
 namespace quimbo {
 
@@ -35,8 +36,9 @@ Game::Game(Random& random_, Platform& platform_)
   startProgram(*this);
 }
 
-void handle(Game& game, Input input) {
-  if (game.ended) return;
+namespace {
+
+void run(Game& game, Input input) {
   switch (input.action) {
     case Action::ClickCell: clickImage(game.form1, static_cast<int>(input.value)); break;
     case Action::PressStart: pressCommand5(game.form1, game.random); break;
@@ -51,6 +53,21 @@ void handle(Game& game, Input input) {
     case Action::DismissBrowserNotice: dismissBrowserNotice(game); break;
     case Action::BrowserFailed: browserFailed(game); break;
     case Action::TimePasses: game.clock.advance(input.value); break;
+  }
+}
+
+}  // namespace
+
+void handle(Game& game, Input input) {
+  if (game.ended) return;
+  const Scene before = sceneOf(game.form1);
+  run(game, input);
+  std::string news = newsBetween(before, game.form1);
+  if (news.empty() && input.action == Action::ClickCell && input.value >= 1 && input.value <= 9) {
+    news = cellHint(game.form1, cellOfClickTarget(static_cast<int>(input.value)));  // refused
+  }
+  if (!news.empty()) {
+    game.news = {std::move(news), game.news.number + 1};
   }
 }
 

@@ -2,6 +2,9 @@
 // and its links to chance and to the desktop; and handle(), the one way in.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "core/input.h"
 #include "core/model/clock.h"
 #include "core/model/form1.h"
@@ -30,6 +33,13 @@ class Game {
   WindowState form7;           // the credits
   WindowState browserNotice;   // the link could not open a browser
   bool ended = false;          // the player left: nothing happens any more
+
+  // The news of the latest input that had any, in words, for a screen reader to speak once:
+  // who opens, where each piece went, the score. Its number tells one piece of news from the next.
+  struct News {
+    std::string text;
+    std::uint64_t number = 0;
+  } news;
 
   TimedWindow& roundWonWindow(Side winner) { return winner == Side::Player ? form2 : form3; }
 };

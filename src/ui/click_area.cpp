@@ -7,8 +7,6 @@
 
 namespace quimbo::ui {
 
-ClickArea::ClickArea(QWidget* parent) : QAbstractButton(parent) { setFocusPolicy(Qt::TabFocus); }
-
 void ClickArea::paintEvent(QPaintEvent*) {
   if (!showsFocusRing(*this)) return;
   QPainter painter(this);

@@ -2,15 +2,15 @@
 // the keyboard focus, and it is a button for the keyboard and for assistive technology.
 #pragma once
 
-#include <QAbstractButton>
+#include "ui/button.h"
 
 namespace quimbo::ui {
 
-class ClickArea : public QAbstractButton {
+class ClickArea : public Button {
   Q_OBJECT
 
  public:
-  explicit ClickArea(QWidget* parent);
+  explicit ClickArea(QWidget* parent) : Button(parent) {}
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,7 +1,6 @@
 // Fixed-size windows: frame, size, centring.
 #include "ui/fixed_window.h"
 
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -10,6 +9,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include "ui/accessibility.h"
 
 namespace quimbo::ui {
 
@@ -37,19 +38,11 @@ Qt::Edges edgesAt(QPoint at, QSize size) {
   return edges;
 }
 
-// Screen readers announce a window by its title when it is a frame; a plain widget window would
-// be a nameless filler.
-QAccessibleInterface* accessibleFrame(const QString&, QObject* object) {
-  auto* window = qobject_cast<FixedWindow*>(object);
-  return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
-}
-
 }  // namespace
 
 FixedWindow::FixedWindow(QSize clientSize, Chrome chrome, QColor background, QWidget* owner)
     : QWidget(owner), client_(new QWidget), chrome_(chrome) {
-  static const bool framesInstalled = (QAccessible::installFactory(accessibleFrame), true);
-  (void)framesInstalled;
+  installAccessibility();
   if (chrome == Chrome::Titled) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

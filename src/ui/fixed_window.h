@@ -2,6 +2,7 @@
 // titled window (with an optional menu bar above the client area) or a borderless panel.
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QWidget>
 
@@ -28,6 +29,9 @@ class FixedWindow : public QWidget {
   void setMenuBar(QMenuBar* menuBar);
   // Shows the window, centred on its screen when it was hidden.
   void showCentred();
+  // What the window is to assistive technology: a frame, or an alert that needs an answer.
+  QAccessible::Role accessibleRole() const { return accessibleRole_; }
+  void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -38,6 +42,7 @@ class FixedWindow : public QWidget {
  private:
   QWidget* client_;
   Chrome chrome_;
+  QAccessible::Role accessibleRole_ = QAccessible::Window;
 };
 
 }  // namespace quimbo::ui

@@ -10,6 +10,7 @@ namespace quimbo::ui {
 
 class Frame : public QWidget {
   Q_OBJECT
+  Q_PROPERTY(QString caption READ caption CONSTANT)
 
  public:
   Frame(const QString& caption, QWidget* parent);

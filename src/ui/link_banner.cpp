@@ -12,8 +12,7 @@ constexpr QPoint kFingertip(10, 1);  // the pointer's hot spot
 }  // namespace
 
 LinkBanner::LinkBanner(Picture picture, QWidget* parent)
-    : QAbstractButton(parent), picture_(std::move(picture)) {
-  setFocusPolicy(Qt::TabFocus);
+    : Button(parent), picture_(std::move(picture)) {
   const Picture pointer("link_cursor");
   setCursor(QCursor(pointer.forRatio(devicePixelRatioF()), kFingertip.x(), kFingertip.y()));
 }

@@ -2,13 +2,12 @@
 // keyboard and for assistive technology.
 #pragma once
 
-#include <QAbstractButton>
-
+#include "ui/button.h"
 #include "ui/pictures.h"
 
 namespace quimbo::ui {
 
-class LinkBanner : public QAbstractButton {
+class LinkBanner : public Button {
   Q_OBJECT
 
  public:

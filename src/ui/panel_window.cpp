@@ -9,16 +9,20 @@ namespace quimbo::ui {
 PanelWindow::PanelWindow(QSize clientSize, QColor background, QWidget* owner)
     : FixedWindow(clientSize, Chrome::Borderless, background, owner) {
   setFocusPolicy(Qt::StrongFocus);
+  setAccessibleRole(QAccessible::AlertMessage);
 }
 
 void PanelWindow::setShown(bool shown) {
+  if (shown == isVisible()) return;
   if (!shown) {
     hide();
+    // The keyboard goes back where it was before the panel came.
+    if (parentWidget()) parentWidget()->activateWindow();
     return;
   }
-  if (isVisible()) return;
   showCentred();
   activateWindow();
+  setFocus();  // a screen reader speaks the alert as the keyboard reaches it
 }
 
 void PanelWindow::letClicksThrough() {

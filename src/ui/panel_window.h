@@ -1,5 +1,6 @@
 // A borderless panel that announces something: a click anywhere on it (or Enter, Space or Escape)
-// acknowledges it. It opens centred and stays above its owner, which stays usable.
+// acknowledges it. It opens centred and stays above its owner, which stays usable; it takes the
+// keyboard while it shows, and assistive technology knows it as an alert.
 #pragma once
 
 #include "ui/fixed_window.h"

@@ -3,10 +3,14 @@
 
 #include <QPainter>
 
+#include "ui/accessibility.h"
+
 namespace quimbo::ui {
 
 PictureBox::PictureBox(Picture picture, QWidget* parent)
-    : QWidget(parent), picture_(std::move(picture)) {}
+    : QWidget(parent), picture_(std::move(picture)) {
+  markDecorative(this);
+}
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -7,9 +7,7 @@
 
 namespace quimbo::ui {
 
-PictureButton::PictureButton(QColor face, QWidget* parent) : QAbstractButton(parent), face_(face) {
-  setFocusPolicy(Qt::TabFocus);
-}
+PictureButton::PictureButton(QColor face, QWidget* parent) : Button(parent), face_(face) {}
 
 void PictureButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -2,15 +2,15 @@
 // in its middle; it looks pressed while held down.
 #pragma once
 
-#include <QAbstractButton>
 #include <QColor>
 #include <QDeadlineTimer>
 
+#include "ui/button.h"
 #include "ui/pictures.h"
 
 namespace quimbo::ui {
 
-class PictureButton : public QAbstractButton {
+class PictureButton : public Button {
   Q_OBJECT
 
  public:

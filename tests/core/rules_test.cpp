@@ -3,7 +3,7 @@
 // and of a match, the menus, the link, the splash, and what the board says to a screen reader.
 #include <gtest/gtest.h>
 
-#include "core/rules/cell_descriptions.h"
+#include "core/rules/spoken.h"
 #include "support/game_text.h"
 #include "support/recording_platform.h"
 #include "support/scripted_random.h"

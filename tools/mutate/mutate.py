@@ -70,7 +70,8 @@ def passes(layer):
     if built.returncode != 0:
         return False
     try:
-        tested = subprocess.run(["ctest", "--test-dir", build, "-j4", "--stop-on-failure", "-E", SKIPPED_TESTS],
+        tested = subprocess.run(["ctest", "--test-dir", build, "-j4", "--stop-on-failure", "--timeout", "120",
+                                 "-E", SKIPPED_TESTS],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=600,
                                 env={"QT_QPA_PLATFORM": "offscreen", "PATH": "/usr/bin:/bin"})
     except subprocess.TimeoutExpired:

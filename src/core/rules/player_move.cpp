@@ -3,16 +3,21 @@
 
 namespace quimbo {
 
+using enum Field;
+
+Refusal refusalOf(const Form1& form, int cell) {
+  if (form.command5Visible) return Refusal::NoMatch;
+  if (isOccupiedCell(form.panel, cell)) return Refusal::Occupied;
+  if (form.panel.text(Text27) == "1") return Refusal::NotYourTurn;  // the computer's second
+  if (form.panel.text(Text28) == "0") return Refusal::NotYourTurn;  // the computer's line
+  return Refusal::None;
+}
+
 void clickImage(Form1& form, int image) {
-  using enum Field;
   if (image < 1 || image > 9) return;
   const int cell = cellOfClickTarget(image);
   StatePanel& panel = form.panel;
-
-  if (form.command5Visible) return;  // no match is running
-  if (isOccupiedCell(panel, cell)) return;
-  if (panel.text(Text27) == "1") return;  // the computer has not answered yet
-  if (panel.text(Text28) == "0") return;  // the computer has completed a line
+  if (refusalOf(form, cell) != Refusal::None) return;
   const auto piece = firstPieceInHand(panel, Side::Player);
   if (!piece) return;  // all five pieces are already on the board
 

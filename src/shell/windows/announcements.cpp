@@ -93,11 +93,14 @@ MatchResultWindow::MatchResultWindow(Dispatcher& dispatcher, QWidget* owner)
 }
 
 void MatchResultWindow::refresh(const Game& game) {
-  label2_->setText(QString::fromStdString(game.form4.label2));
-  label3_->setText(QString::fromStdString(game.form4.label3));
-  setAccessibleDescription(
-      QString::fromUtf8("PC: %1 puntos. Jug: %2 puntos. Hacé clic o pulsá Enter para seguir.")
-          .arg(label2_->text(), label3_->text()));
+  // Loaded afresh for each match: a hidden window changes nothing a screen reader would hear.
+  if (game.form4.visible && !isVisible()) {
+    label2_->setText(QString::fromStdString(game.form4.label2));
+    label3_->setText(QString::fromStdString(game.form4.label3));
+    setAccessibleDescription(
+        QString::fromUtf8("La PC hizo %1 puntos y vos %2. Hacé clic o pulsá Enter para jugar otra.")
+            .arg(label2_->text(), label3_->text()));
+  }
   setShown(game.form4.visible);
 }
 

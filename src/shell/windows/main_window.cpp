@@ -2,6 +2,7 @@
 #include "shell/windows/main_window.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,15 +11,16 @@
 #include <QPainter>
 #include <QStyleHints>
 
-#include "core/rules/cell_descriptions.h"
+#include "core/rules/spoken.h"
 #include "core/rules/menus.h"
 #include "shell/windows/colours.h"
 #include "shell/windows/piece_pictures.h"
+#include "ui/accessibility.h"
 #include "ui/click_area.h"
 #include "ui/fonts.h"
 #include "ui/link_banner.h"
-#include "ui/picture_box.h"
 #include "ui/picture_button.h"
+#include "ui/status_line.h"
 #include "ui/twips.h"
 
 namespace quimbo {
@@ -34,11 +36,25 @@ QString partnerSiteHost() {
   return QString::fromUtf8(kPartnerSiteHost.data(), kPartnerSiteHost.size());
 }
 
-// The golden background picture and the four white lines of the grid.
+}  // namespace
+
+// The golden background picture, the four white lines of the grid, and the ten pieces
+// Picture1..Picture5 (the computer's) and Picture6..Picture10 (the player's) where they stand.
 class BoardCanvas : public QWidget {
  public:
-  explicit BoardCanvas(QWidget* parent) : QWidget(parent), background_("background") {
+  explicit BoardCanvas(QWidget* parent)
+      : QWidget(parent),
+        background_("background"),
+        computerPiece_(piecePicture(Side::Matrix)),
+        playerPiece_(piecePicture(Side::Player)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui::markDecorative(this);  // the cells tell what stands on them
+  }
+
+  void placePieces(const std::array<Point, 10>& pieces) {
+    if (pieces == pieces_) return;
+    pieces_ = pieces;
+    update();
   }
 
  protected:
@@ -48,6 +64,10 @@ class BoardCanvas : public QWidget {
     painter.drawPixmap(0, 0, background_.forRatio(devicePixelRatioF()));
     painter.setPen(Qt::white);
     for (const auto& [from, to] : kGridLines) painter.drawLine(pixelPoint(from), pixelPoint(to));
+    for (std::size_t n = 0; n < pieces_.size(); ++n) {
+      const ui::Picture& piece = n < 5 ? computerPiece_ : playerPiece_;
+      painter.drawPixmap(pixelPoint(pieces_[n]), piece.forRatio(devicePixelRatioF()));
+    }
   }
 
  private:
@@ -61,10 +81,9 @@ class BoardCanvas : public QWidget {
       {{2160, 360}, {2160, 3000}},  // Line4
   }};
 
-  ui::Picture background_;
+  ui::Picture background_, computerPiece_, playerPiece_;
+  std::array<Point, 10> pieces_{};
 };
-
-}  // namespace
 
 MainWindow::MainWindow(Dispatcher& dispatcher)
     : GameWindow(dispatcher, pixelSize(kClientSize.width, kClientSize.height), Chrome::Titled,
@@ -77,17 +96,8 @@ MainWindow::MainWindow(Dispatcher& dispatcher)
 }
 
 void MainWindow::buildBoard() {
-  auto* canvas = new BoardCanvas(client());
-  canvas->resize(client()->size());
-
-  const ui::Picture computerPiece = piecePicture(Side::Matrix);
-  const ui::Picture playerPiece = piecePicture(Side::Player);
-  for (int n = 1; n <= 10; ++n) {
-    auto* piece = new ui::PictureBox(n <= 5 ? computerPiece : playerPiece, client());
-    piece->setObjectName(QStringLiteral("Picture%1").arg(n));
-    piece->resize(pixelSize(kPieceBoxSize.width, kPieceBoxSize.height));
-    pictures_[static_cast<std::size_t>(n - 1)] = piece;
-  }
+  canvas_ = new BoardCanvas(client());
+  canvas_->resize(client()->size());
 
   // The start button comes first to the keyboard; it is raised over the centre cell below.
   command5_ = new ui::PictureButton(kStartButtonFace, client());
@@ -99,20 +109,26 @@ void MainWindow::buildBoard() {
   connect(command5_, &ui::PictureButton::clicked, this, [this] {
     if (!command5_->isHeldOff()) send({Action::PressStart});
   });
+  connect(command5_, &ui::PictureButton::stepped, this,
+          [this](int right, int down) { step(5, right, down); });
 
-  // The click targets lie over the pieces so that a click anywhere on a cell reaches its handler.
-  for (const CellPlaces& places : kCellPlaces) {
-    auto* image = new ui::ClickArea(client());
-    image->setObjectName(QStringLiteral("Image%1").arg(places.clickTarget));
-    image->setGeometry(QRect(pixelPoint(places.target),
-                             pixelSize(kClickTargetSize.width, kClickTargetSize.height)));
-    connect(image, &ui::ClickArea::clicked, this,
+  // The click targets lie over the pieces so that a click anywhere on a cell reaches its handler;
+  // the arrow keys move between them as on the board.
+  for (int cell = 1; cell <= 9; ++cell) {
+    const CellPlaces& places = kCellPlaces[static_cast<std::size_t>(cell - 1)];
+    auto* area = new ui::ClickArea(client());
+    area->setObjectName(QStringLiteral("Image%1").arg(places.clickTarget));
+    area->setGeometry(QRect(pixelPoint(places.target),
+                            pixelSize(kClickTargetSize.width, kClickTargetSize.height)));
+    connect(area, &ui::ClickArea::clicked, this,
             [this, target = places.clickTarget] { send(Input::clickImage(target)); });
-    images_[static_cast<std::size_t>(places.clickTarget - 1)] = image;
+    connect(area, &ui::ClickArea::stepped, this,
+            [this, cell](int right, int down) { step(cell, right, down); });
+    cells_[static_cast<std::size_t>(cell - 1)] = area;
   }
   command5_->raise();
 
-  label1_ = new QLabel(client());
+  label1_ = new ui::StatusLine(client());
   label1_->setObjectName("Label1");
   label1_->setGeometry(pixelRect(540, 30, 2295, 255));
   label1_->setAlignment(Qt::AlignCenter);
@@ -120,7 +136,6 @@ void MainWindow::buildBoard() {
   QPalette statusColours = label1_->palette();
   statusColours.setColor(QPalette::WindowText, kStatusColour);
   label1_->setPalette(statusColours);
-  label1_->setAccessibleDescription("Estado");
 
   image10_ = new ui::LinkBanner(ui::Picture("link_banner"), client());
   image10_->setObjectName("Image10");
@@ -137,8 +152,8 @@ void MainWindow::buildMenuBar() {
   // All four captions, blanks included, fit the narrow window side by side.
   menuBar->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }");
   QAction* msobre = menuBar->addAction(QStringLiteral("&Sobre "));
-  mpc_ = menuBar->addAction(QString());
-  mjug_ = menuBar->addAction(QString());
+  mpc_ = ui::addCaption(menuBar);
+  mjug_ = ui::addCaption(menuBar);
   QAction* msalir = menuBar->addAction(QStringLiteral(" &Salir"));
   msobre->setObjectName("msobre");
   mpc_->setObjectName("mpc");
@@ -174,28 +189,54 @@ void MainWindow::showBrowserNotice(bool shown) {
   if (!browserNotice_->isVisible()) browserNotice_->show();
 }
 
-void MainWindow::refresh(const Game& game) {
-  if (game.form1.visible && !isVisible()) showCentred();
-  showBrowserNotice(game.browserNotice.visible);
-  const Form1& form = game.form1;
-  for (int n = 1; n <= 10; ++n) {
-    pictures_[static_cast<std::size_t>(n - 1)]->move(pixelPoint(form.picture(n)));
-  }
-  for (int image = 1; image <= 9; ++image) {
-    const std::string description = cellDescription(form.panel, cellOfClickTarget(image));
-    images_[static_cast<std::size_t>(image - 1)]->setAccessibleName(
-        QString::fromStdString(description));
-  }
-  if (form.command5Visible && !command5_->isVisible()) {
+QWidget* MainWindow::atCell(int cell) const {
+  if (cell == 5 && !command5_->isHidden()) return command5_;
+  return cells_[static_cast<std::size_t>(cell - 1)];
+}
+
+void MainWindow::step(int fromCell, int right, int down) {
+  const int column = std::clamp((fromCell - 1) % 3 + right, 0, 2);
+  const int row = std::clamp((fromCell - 1) / 3 + down, 0, 2);
+  atCell(row * 3 + column + 1)->setFocus(Qt::TabFocusReason);
+}
+
+void MainWindow::showStartButton(bool shown) {
+  QWidget* centre = cells_[4];
+  centre->setFocusPolicy(shown ? Qt::NoFocus : Qt::TabFocus);  // no stop under the button
+  if (shown == !command5_->isHidden()) return;
+  if (shown) {
     // The start button comes back where the result window was: the second click of a double-click
     // on that window must not start a match behind the player's back.
     command5_->holdOff(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    command5_->setVisible(true);
+    command5_->setFocus();  // the match is over: the keyboard is back on "Jugar"
+  } else {
+    const bool hadFocus = command5_->hasFocus();
+    command5_->setVisible(false);
+    if (hadFocus) centre->setFocus();  // the match begins: the keyboard goes to the board
   }
-  command5_->setVisible(form.command5Visible);
-  // While the start button shows it is the first stop of the keyboard, and the centre cell under
-  // it is none.
-  images_[static_cast<std::size_t>(kCellPlaces[4].clickTarget - 1)]->setFocusPolicy(
-      form.command5Visible ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void MainWindow::refresh(const Game& game) {
+  if (game.news.number != newsSpoken_) {
+    newsSpoken_ = game.news.number;
+    const QString news = QString::fromStdString(game.news.text);
+    // The window's first showing speaks the status line by itself.
+    isVisible() ? label1_->announce(news) : label1_->setAccessibleName(news);
+  }
+  if (game.form1.visible && !isVisible()) showCentred();
+  showBrowserNotice(game.browserNotice.visible);
+  const Form1& form = game.form1;
+  canvas_->placePieces(form.pictures);
+  // Only what changed is told to assistive technology, so that a screen reader hears no noise.
+  for (int cell = 1; cell <= 9; ++cell) {
+    ui::ClickArea* area = cells_[static_cast<std::size_t>(cell - 1)];
+    const QString name = QString::fromStdString(cellDescription(form.panel, cell));
+    const QString hint = QString::fromStdString(cellHint(form, cell));
+    if (area->accessibleName() != name) area->setAccessibleName(name);
+    if (area->accessibleDescription() != hint) area->setAccessibleDescription(hint);
+  }
+  showStartButton(form.command5Visible);
   label1_->setText(QString::fromStdString(form.label1));
   mpc_->setText(QString::fromStdString(form.mpc));
   mjug_->setText(QString::fromStdString(form.mjug));

@@ -1,5 +1,5 @@
 // The main window Form1: the board, the start button, the status line, the link banner and the
-// menu bar with the score. It draws the game and sends every click as an input.
+// menu bar with the score. It draws the game and sends every click and key as an input.
 #pragma once
 
 #include <array>
@@ -8,17 +8,18 @@
 #include "ui/fixed_window.h"
 
 class QAction;
-class QLabel;
 class QMessageBox;
 
 namespace quimbo::ui {
 class ClickArea;
 class LinkBanner;
-class PictureBox;
 class PictureButton;
+class StatusLine;
 }  // namespace quimbo::ui
 
 namespace quimbo {
+
+class BoardCanvas;
 
 class MainWindow : public GameWindow<ui::FixedWindow> {
  public:
@@ -33,15 +34,20 @@ class MainWindow : public GameWindow<ui::FixedWindow> {
   void buildBoard();
   void buildMenuBar();
   void showBrowserNotice(bool shown);
+  void showStartButton(bool shown);
+  // The control standing on cell 1..9: its click area, or the start button over the centre.
+  QWidget* atCell(int cell) const;
+  void step(int fromCell, int right, int down);
 
-  std::array<ui::PictureBox*, 10> pictures_{};  // Picture1..Picture10
-  std::array<ui::ClickArea*, 9> images_{};      // Image1..Image9
+  BoardCanvas* canvas_ = nullptr;
+  std::array<ui::ClickArea*, 9> cells_{};  // the click targets of cells 1..9
   ui::PictureButton* command5_ = nullptr;
-  QLabel* label1_ = nullptr;
+  ui::StatusLine* label1_ = nullptr;
   ui::LinkBanner* image10_ = nullptr;
   QAction* mpc_ = nullptr;
   QAction* mjug_ = nullptr;
   QMessageBox* browserNotice_ = nullptr;
+  std::uint64_t newsSpoken_ = 0;
 };
 
 }  // namespace quimbo

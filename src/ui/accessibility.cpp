@@ -1,0 +1,142 @@
+// The kit's accessible interfaces.
+#include "ui/accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QAction>
+#include <QMenuBar>
+
+#include "ui/fixed_window.h"
+#include "ui/status_line.h"
+
+namespace quimbo::ui {
+
+namespace {
+
+const char* const kDecorative = "quimbo-decorative";
+const char* const kCaption = "quimbo-caption";
+
+// A caption as it is heard: no mnemonic marks, no padding blanks.
+QString heard(QString text) { return text.remove('&').trimmed(); }
+
+// A window, a frame of controls or a window's client area: it names itself by its title or
+// caption, without padding blanks, and leaves out its decorative children; an alert leaves out
+// everything, since its title and its message say it all.
+class Container : public QAccessibleWidget {
+ public:
+  using QAccessibleWidget::QAccessibleWidget;
+
+  // A window may turn into an alert after the interface was made.
+  QAccessible::Role role() const override {
+    auto* window = qobject_cast<FixedWindow*>(widget());
+    return window ? window->accessibleRole() : QAccessibleWidget::role();
+  }
+
+  QString text(QAccessible::Text t) const override {
+    const QString name = heard(widget()->isWindow() ? widget()->windowTitle()
+                                                    : widget()->property("caption").toString());
+    return t == QAccessible::Name && !name.isEmpty() ? name : QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return static_cast<int>(children().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const QList<QWidget*> kept = children();
+    return index >= 0 && index < kept.size() ? QAccessible::queryAccessibleInterface(kept[index])
+                                             : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child ? static_cast<int>(children().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+  }
+
+ private:
+  QList<QWidget*> children() const {
+    QList<QWidget*> kept;
+    if (role() == QAccessible::AlertMessage) return kept;  // an alert speaks as one: its message
+    for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!child->isWindow() && !child->property(kDecorative).toBool()) kept << child;
+    }
+    return kept;
+  }
+};
+
+// An item of a menu bar: a command to press, or a caption to read.
+class MenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  MenuItem(QMenuBar* bar, QAction* action) : bar_(bar), action_(action) {}
+
+  bool isValid() const override { return bar_ && action_; }
+  QObject* object() const override { return action_; }
+  QWindow* window() const override { return bar_->window()->windowHandle(); }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(bar_); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? heard(action_->text()) : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    const QRect at = bar_->actionGeometry(action_);
+    return {bar_->mapToGlobal(at.topLeft()), at.size()};
+  }
+  QAccessible::Role role() const override {
+    return isCaption() ? QAccessible::StaticText : QAccessible::MenuItem;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.invisible = !bar_->isVisible();
+    state.focusable = !isCaption();
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::ActionInterface && !isCaption()
+               ? static_cast<QAccessibleActionInterface*>(this)
+               : nullptr;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (name == pressAction()) action_->trigger();
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  bool isCaption() const { return action_->property(kCaption).toBool(); }
+
+  QPointer<QMenuBar> bar_;
+  QPointer<QAction> action_;
+};
+
+QAccessibleInterface* kitInterface(const QString& className, QObject* object) {
+  if (auto* window = qobject_cast<FixedWindow*>(object)) {
+    return new Container(window);
+  }
+  if (auto* action = qobject_cast<QAction*>(object)) {
+    auto* bar = qobject_cast<QMenuBar*>(action->parent());
+    return bar ? new MenuItem(bar, action) : nullptr;
+  }
+  if (auto* line = qobject_cast<StatusLine*>(object)) {
+    return new QAccessibleWidget(line, QAccessible::Notification);
+  }
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (className == "QWidget" || className == "quimbo::ui::Frame") {  // containers of controls
+    return new Container(widget, className == "QWidget" ? QAccessible::Client : QAccessible::Grouping);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() {
+  static const bool installed = (QAccessible::installFactory(kitInterface), true);
+  (void)installed;
+}
+
+void markDecorative(QWidget* widget) { widget->setProperty(kDecorative, true); }
+
+
+QAction* addCaption(QMenuBar* menuBar) {
+  QAction* caption = menuBar->addAction(QString());
+  caption->setProperty(kCaption, true);
+  return caption;
+}
+
+}  // namespace quimbo::ui
