@@ -15,11 +15,14 @@ fail() {
   [ -f "$work/game.log" ] && tail -n 40 "$work/game.log" >&2
   exit 1
 }
+# Skips the test when this machine lacks a program it needs.
+need() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: no $tool here"; exit 77; }; done; }
 wait_for_file() { for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.05; done; return 1; }
 track() { pids="$1 $pids"; }
 
 # Xvfb writes its display number once it is ready.
 start_x() {
+  need Xvfb xdotool import convert
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   track $!
   wait_for_file "$work/display" || fail "Xvfb did not start"
@@ -31,6 +34,7 @@ start_x() {
 # Weston with no screen, its socket in a runtime folder of our own; --debug lets the test take
 # screenshots and ask where the windows are. Qt must then speak Wayland: there is no X to fall back on.
 start_weston() {
+  need weston weston-screenshooter weston-debug
   XDG_RUNTIME_DIR="$work/runtime"
   mkdir -m 0700 "$XDG_RUNTIME_DIR"
   export XDG_RUNTIME_DIR WAYLAND_DISPLAY=quimbo QT_QPA_PLATFORM=wayland
@@ -44,6 +48,7 @@ start_weston() {
 # A session bus of our own. Asking it for the accessibility bus starts that one (and, with it,
 # everything ends when this bus does); the answer comes once it is up.
 start_bus() {
+  need dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher
   dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" >"$work/bus.log" 2>&1 &
   track $!
   wait_for_file "$work/bus" || fail "the D-Bus session did not start"
@@ -55,6 +60,7 @@ start_bus() {
 
 # A stacking window manager, as on an ordinary desktop.
 start_openbox() {
+  need openbox xprop
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
   track $!
   for _ in $(seq 100); do

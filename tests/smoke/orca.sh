@@ -19,6 +19,7 @@ echo 0 >"$work/heard"  # lines of the log that wait_for_speech has read past
 # Orca's own launcher refuses to start beside another Orca of the same user (every test runs as
 # one user) and buffers its log; this one does neither. Orca's own words stay in English.
 start_orca() {
+  need orca speech-dispatcher
   speech-dispatcher --run-single --timeout 0 --config-dir "$work/speechd" \
     --socket-path "$work/speechd/sock" --pid-file "$work/speechd/pid" --log-dir "$work/speechd" \
     >"$work/speechd/out" 2>&1 &
