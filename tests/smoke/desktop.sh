@@ -20,10 +20,11 @@ need() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: no $tool he
 wait_for_file() { for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.05; done; return 1; }
 track() { pids="$1 $pids"; }
 
-# Xvfb writes its display number once it is ready.
+# Xvfb writes its display number once it is ready. It must not reset when its last client leaves
+# (the accessibility bus's launcher does, early on): the reset turns away whoever connects next.
 start_x() {
   need Xvfb xdotool import convert
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   track $!
   wait_for_file "$work/display" || fail "Xvfb did not start"
   DISPLAY=":$(cat "$work/display")"
