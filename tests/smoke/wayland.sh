@@ -18,7 +18,7 @@ import subprocess, sys, time
 sys.path.insert(0, sys.argv[1])
 from atspi import Atspi, control, fail, game, press, wait_for, window
 shoot = lambda name: subprocess.run(["weston-screenshooter"], cwd=f"{sys.argv[2]}/{name}", check=True)
-main = window(game(), " Quimbo v1.0") or fail("the main window never showed up after the splash")
+main = window(game(), "Quimbo v1.0") or fail("the main window never showed up after the splash")
 press(control(main, "Jugar") or fail("no 'Jugar' button"))
 time.sleep(1.5)  # the computer, if it opens, never takes an edge
 cell = control(main, "Casilla superior central: vacía") or fail("the top middle cell is taken")

@@ -64,7 +64,7 @@ def acknowledge(announcement):  # gives "next round" or the final result's windo
     return wait_for(lambda: shown("^Resultado Final$") or taken() == 0 and "next round", 3)
 
 
-main = window(game(), " Quimbo v1.0") or fail("the main window never showed up after the splash")
+main = window(game(), "Quimbo v1.0") or fail("the main window never showed up after the splash")
 main_id = wait_for(lambda: shown("^ Quimbo v1.0$"), 5) or fail("openbox never mapped the main window")
 run("xdotool", "key", "shift")  # openbox drops keys while the first XTEST key swaps the keymap
 click(*(start_at := centre(start := control(main, "Jugar"))))
