@@ -10,8 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quimbo;
-  if (size < sizeof(std::uint64_t)) return 0;
   std::uint64_t seed = 0;
+  if (size < sizeof seed) return 0;
   std::memcpy(&seed, data, sizeof seed);
   SeededRandom random(seed);
   test::RecordingPlatform platform;
@@ -23,9 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     broken = test::brokenInvariant(game);
   }
   if (broken.empty()) broken = test::Player(game, seed).finishMatch();
-  if (!broken.empty()) {
-    std::fprintf(stderr, "broken: %s\n", broken.c_str());
-    std::abort();
-  }
+  if (!broken.empty()) std::fprintf(stderr, "broken: %s\n", broken.c_str()), std::abort();
   return 0;
 }

@@ -61,11 +61,12 @@ void run(Game& game, Input input) {
 void handle(Game& game, Input input) {
   if (game.ended) return;
   const Scene before = sceneOf(game.form1);
+  const bool onTheBoard = input.action == Action::ClickCell && input.value >= 1 && input.value <= 9;
+  const std::string refusal =
+      onTheBoard ? cellHint(game.form1, cellOfClickTarget(static_cast<int>(input.value))) : "";
   run(game, input);
   std::string news = newsBetween(before, game.form1);
-  if (news.empty() && input.action == Action::ClickCell && input.value >= 1 && input.value <= 9) {
-    news = cellHint(game.form1, cellOfClickTarget(static_cast<int>(input.value)));  // refused
-  }
+  if (!refusal.empty()) news = refusal;  // a screen reader hears why the click did nothing
   if (!news.empty()) {
     game.news = {std::move(news), game.news.number + 1};
   }

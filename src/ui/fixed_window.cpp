@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "ui/accessibility.h"
+#include "ui/title_bar.h"
 
 namespace quimbo::ui {
 
@@ -43,7 +44,10 @@ Qt::Edges edgesAt(QPoint at, QSize size) {
 FixedWindow::FixedWindow(QSize clientSize, Chrome chrome, QColor background, QWidget* owner)
     : QWidget(owner), client_(new QWidget), chrome_(chrome) {
   installAccessibility();
-  if (chrome == Chrome::Titled) {
+  if (chrome == Chrome::Titled && TitleBar::isNeeded()) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    titleBar_ = new TitleBar(this);
+  } else if (chrome == Chrome::Titled) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -69,9 +73,13 @@ FixedWindow::FixedWindow(QSize clientSize, Chrome chrome, QColor background, QWi
   layout->setSizeConstraint(chrome == Chrome::Resizable ? QLayout::SetMinimumSize
                                                       : QLayout::SetFixedSize);
   layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
+  if (titleBar_) layout->setMenuBar(titleBar_);
 }
 
-void FixedWindow::setMenuBar(QMenuBar* menuBar) { layout()->setMenuBar(menuBar); }
+void FixedWindow::setMenuBar(QMenuBar* menuBar) {
+  auto* column = static_cast<QVBoxLayout*>(layout());
+  titleBar_ ? column->insertWidget(0, menuBar) : column->setMenuBar(menuBar);
+}
 
 void FixedWindow::showCentred() {
   if (isVisible()) return;

@@ -15,7 +15,8 @@ class FixedWindow : public QWidget {
 
  public:
   enum class Chrome {
-    Titled,      // title bar with minimise and close buttons, no maximise
+    Titled,      // title bar with minimise and close buttons, no maximise; the window draws it
+                 // where the desktop's own would offer to maximise
     Borderless,  // no title bar, a thin fixed border
     Resizable,   // no title bar, a raised border that can be dragged to make the window larger
   };
@@ -41,6 +42,7 @@ class FixedWindow : public QWidget {
 
  private:
   QWidget* client_;
+  QWidget* titleBar_ = nullptr;  // where the desktop leaves the title bar to the window
   Chrome chrome_;
   QAccessible::Role accessibleRole_ = QAccessible::Window;
 };

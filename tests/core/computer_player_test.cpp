@@ -52,42 +52,39 @@ std::string withComputerOn(std::string board, int cell) {
 
 // A game in which the computer is about to answer on `board`.
 struct Turn {
-  explicit Turn(std::string_view board, std::int64_t openings = 0, std::int64_t moves = 2,
-                const char* marker = "") {
+  explicit Turn(std::string_view board, int openings = 0, int moves = 2, const char* marker = "") {
     playersTurn(game, board);
-    game.form1.panel.setNumber(Text25, openings);
-    game.form1.panel.setNumber(Text26, moves);
-    game.form1.panel.setText(Text21, marker);
+    for (auto [f, text] : {std::pair{Text25, std::to_string(openings)},
+                           {Text26, std::to_string(moves)},
+                           {Text21, std::string(marker)},
+                           {Text27, std::string("1")}}) {
+      game.form1.panel.setText(f, text);
+    }
   }
-  // Timer1's tick, as a second after the player's move: the computer's three stages.
-  std::string move() {
-    game.form1.panel.setText(Text27, "1");
+  std::string move() {  // Timer1's tick, a second after the player's move: the three stages
     game.form1.timer1.enable();
     handle(game, Input::timePasses(1000));
     return boardOf(game.form1.panel);
   }
-  const std::string& field(Field f) const { return game.form1.panel.text(f); }
+  std::string fields(std::initializer_list<Field> which) const {
+    std::string texts;
+    for (Field f : which) texts += game.form1.panel.text(f);
+    return texts;
+  }
 
   ScriptedRandom random;
   RecordingPlatform platform;
   Game game{random, platform};
 };
 
-TEST(ComputerPlayer, CompletesItsOwnLineByTheTableAndWins) {
+TEST(ComputerPlayer, CompletesItsOwnLinesAndBlocksThePlayersByTheSameTable) {
   for (const Situation& s : kLines) {
-    Turn turn(s.board);
-    EXPECT_EQ(turn.move(), withComputerOn(s.board, s.target));
-    EXPECT_TRUE(turn.game.form1.timer4.isEnabled()) << s.board;
-    EXPECT_EQ(turn.field(Text28) + turn.field(Text27) + turn.field(Text26), "012")
-        << s.board << ": the line locks the board, and a winning move is not counted";
-  }
-}
-
-TEST(ComputerPlayer, BlocksThePlayersLineByTheSameTable) {
-  for (const Situation& s : kLines) {
-    Turn turn(swapped(s.board));
-    EXPECT_EQ(turn.move(), withComputerOn(swapped(s.board), s.target));
-    EXPECT_EQ(turn.field(Text27) + turn.field(Text26), "03") << swapped(s.board);
+    Turn attack(s.board), defence(swapped(s.board));
+    EXPECT_EQ(attack.move(), withComputerOn(s.board, s.target));
+    EXPECT_TRUE(attack.game.form1.timer4.isEnabled()) << s.board;
+    EXPECT_EQ(attack.fields({Text28, Text27, Text26}), "012") << s.board << ": locked, not counted";
+    EXPECT_EQ(defence.move(), withComputerOn(swapped(s.board), s.target));
+    EXPECT_EQ(defence.fields({Text27, Text26}), "03") << swapped(s.board);
   }
 }
 
@@ -132,7 +129,7 @@ TEST(ComputerPlayer, FollowsEveryPreferenceRuleBeforeChance) {
     for (int cell : p.draws) turn.random.cells({cell});
     EXPECT_EQ(turn.move(), withComputerOn(p.board, p.target)) << p.rule;
     EXPECT_TRUE(turn.random.usedUp()) << p.rule << ": every scripted draw is used";
-    EXPECT_EQ(turn.field(Text21) + turn.field(Text26), std::to_string(p.moves + 1)) << p.rule;
+    EXPECT_EQ(turn.fields({Text21, Text26}), std::to_string(p.moves + 1)) << p.rule;
   }
 }
 
@@ -142,7 +139,7 @@ TEST(ComputerPlayer, ChanceIsReseededBeforeEveryRetryAndFindsTheLastFreeCell) {
   EXPECT_EQ(turn.move(), "101 100 010");
   EXPECT_EQ(turn.random.reseeds(), 7);
   EXPECT_TRUE(turn.game.form1.timer5.isEnabled()) << "the full board is a draw";
-  EXPECT_EQ(turn.field(Text26) + turn.field(Text27), "41");
+  EXPECT_EQ(turn.fields({Text26, Text27}), "41");
 
   SystemRandom system;  // reseeded over and over within a microsecond, it still reaches every cell
   std::set<int> cells;
@@ -224,7 +221,8 @@ TEST(ComputerPlayer, NeverLosesWhateverThePlayerDoesAndChanceBrings) {
         for (int cell = 1; cell <= 9; ++cell) {
           const std::size_t at = static_cast<std::size_t>(cell - 1 + (cell - 1) / 3);
           if (before[at] == after[at]) continue;
-          ASSERT_TRUE(before[at] == '.' && after[at] == '0' && !placed) << before << " -> " << after;
+          ASSERT_TRUE(before[at] == '.' && after[at] == '0' && !placed)
+              << before << " -> " << after;
           placed = cell;
         }
         ASSERT_TRUE(placed) << before;
@@ -245,7 +243,6 @@ TEST(ComputerPlayer, NeverLosesWhateverThePlayerDoesAndChanceBrings) {
     }
   }
   EXPECT_GT(roundsEnded, 100) << "the walk played whole rounds";
-
 }
 
 }  // namespace

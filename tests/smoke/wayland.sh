@@ -29,16 +29,18 @@ time.sleep(0.5)  # heard at once, drawn on the next frame
 shoot("after")
 box = Atspi.Component.get_extents(cell, Atspi.CoordType.WINDOW)
 print(box.x, box.y, box.width, box.height)
+# Qt's own title bar would offer to maximise the fixed window: the game draws its own.
+control(main, "Cerrar") and control(main, "Minimizar") or fail("the game's own title bar is missing")
 EOF
 ) || fail "the game could not be played through AT-SPI on Wayland"
 grep -q "Could not load the Qt platform plugin" "$work/game.log" && fail "Qt found no Wayland plugin"
 
-# Weston knows the game's window by its process and tells where its inside (opaque, without
-# Qt's own title bar) lies; the cell's box from AT-SPI is relative to that inside.
+# Weston knows the game's window by its process and tells where it lies: the game draws its own
+# title bar there, so the cell's box from AT-SPI is relative to the whole window.
 inside=$(weston-debug scene-graph | awk -v pid="PID $game_pid," '
   /View / { found = /top-level window . Quimbo v1.0/ && index($0, pid) }
-  found && /opaque:/ { gsub(/[^0-9]+/, " "); print $1, $2, $3 - $1; exit }')
-[ -n "$inside" ] || fail "weston shows no opaque window ' Quimbo v1.0' of the game's process"
+  found && /position:/ { gsub(/[^0-9]+/, " "); print $1, $2, $3 - $1; exit }')
+[ -n "$inside" ] || fail "weston shows no window ' Quimbo v1.0' of the game's process"
 set -- $inside $cell
 [ "$3" -eq 224 ] || fail "the main window is $3 pixels wide, not 224"
 crop="$6x$7+$(($1 + $4))+$(($2 + $5))"

@@ -11,22 +11,15 @@
 
 namespace quimbo::test {
 
-// Sets the cells and stands each side's k-th piece on its k-th mark (in cell order), every other
-// piece in hand, parked.
+// Sets the cells and stands each side's k-th piece on its k-th mark, every other piece in hand.
 void setPosition(Form1& form, std::string_view board);
 std::string boardOf(const StatePanel& panel);  // a cell holding any other text shows as '?'
 
-// '1' or '0' when that side holds a whole row, column or diagonal of `board`.
-std::optional<char> lineOn(std::string_view board);
+std::optional<char> lineOn(std::string_view board);  // '1' or '0': who holds a line of three
 bool isFull(std::string_view board);
-// The cells (1..9) where `mark` would complete a line of its own.
-std::string winningCells(std::string_view board, char mark);
-
-// The number a score caption shows, read as a person would: the digits after the colon.
-int pointsIn(const std::string& caption);
-
-// Every field, piece, caption, flag and timer of the main window.
-std::string stateOf(const Form1& form);
+std::string winningCells(std::string_view board, char mark);  // where `mark` would make a line
+int pointsIn(const std::string& caption);                     // the digits after the colon
+std::string stateOf(const Form1& form);  // every field, piece, caption, flag and timer
 
 // The player to move on `board` in a running match, past the splash, with no timer running.
 void playersTurn(Game& game, std::string_view board = "... ... ...");

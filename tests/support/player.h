@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "core/game.h"
 
@@ -21,14 +20,11 @@ class Player {
   // Plays on until the match's result shows; what went wrong, or "".
   std::string finishMatch();
 
-  // Who opened each round, from its first piece: "0" for the computer, "1" for the player.
-  std::string openers;
-  // Each round's outcome as judged from the board: '1' or '0' for the winner, '=' for a draw.
-  std::string outcomes;
+  std::string openers;   // who opened each round, from its first piece: '0' or '1'
+  std::string outcomes;  // each round as the board showed it: '1' or '0' won, '=' drawn
 
  private:
   std::string judgeAnnouncement();
-  void noteOpener();
 
   Game& game_;
   std::mt19937_64 choice_;
@@ -38,12 +34,10 @@ class Player {
 // Any two bytes make an input of kEveryInput, or a wait of up to 2.55 s: the randomized tests and
 // the fuzzer speak the game's own inputs. Leaving comes seldom, so that a sequence goes on.
 Input decodeInput(std::uint8_t kind, std::uint8_t value);
-std::string describe(Input input);  // for replaying a failure
 
-// What breaks the rules of the board now, or "": every piece on the board stands on a cell of its
-// side's mark and every parked piece out of sight, each side uses its pieces in order, the
-// captions show a score of 0 to 10 adding up to two points a played round, and at most one
-// announcement shows.
+// What breaks the rules of the board now, or "": each side's pieces are used in order, each one
+// on the board stands on a cell of its side's mark and each one in hand out of sight, the
+// captions add up to two points a played round, and at most one announcement shows.
 std::string brokenInvariant(const Game& game);
 
 }  // namespace quimbo::test

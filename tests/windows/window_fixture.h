@@ -17,7 +17,9 @@
 #include "support/scripted_random.h"
 
 // Readable failures for texts of the windows.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace quimbo::test {
 
@@ -40,7 +42,8 @@ class WindowTest : public testing::Test {
   // A left click on a window right where one of its parts lies (or in its middle), delivered as
   // the desktop would: to whatever takes the mouse at that spot.
   static void click(QWidget* window, QWidget* where = nullptr) {
-    const QPoint at = where ? where->mapTo(window, where->rect().center()) : window->rect().center();
+    const QPoint at =
+        where ? where->mapTo(window, where->rect().center()) : window->rect().center();
     QWidget* target = window->childAt(at) ? window->childAt(at) : window;
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
   }

@@ -47,8 +47,9 @@ std::string newsBetween(const Scene& before, const Form1& after) {
   std::string news;
   if (after.visible && !before.shown) news += "Pulsá Jugar para empezar. ";
   if (after.label1 != before.label1 && !after.label1.empty()) news += after.label1 + ". ";
-  for (int cell = 1; cell <= 9; ++cell) {  // a piece put down where the cell was empty
-    if (!before.cells[static_cast<std::size_t>(cell - 1)].empty()) continue;
+  for (int cell = 1; cell <= 9; ++cell) {  // a piece put down where there was none
+    const std::string& was = before.cells[static_cast<std::size_t>(cell - 1)];
+    if (was == markOf(Side::Matrix) || was == markOf(Side::Player)) continue;
     if (holdsMark(after.panel, cell, Side::Matrix)) news += "La PC jugó en la casilla " + place(cell) + ". ";
     if (holdsMark(after.panel, cell, Side::Player)) news += "Pusiste tu ficha en la casilla " + place(cell) + ". ";
   }
