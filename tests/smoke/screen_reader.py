@@ -7,18 +7,16 @@ import sys
 import time
 
 sys.path.insert(0, sys.path[0])
-from atspi import PLACES, game, fail, tree  # noqa: E402
+from atspi import PLACES, fail, game, tree  # noqa: E402
 
-log, heard = sys.argv[1], 0
-MOVE = re.compile(r"(La PC jugó|Pusiste tu ficha) en la casilla (.+)\.")
+heard = 0
 
 
 def said(pattern, seconds=5):
-    """The next thing Orca says that matches, skipping what comes before it; None if it does not."""
+    """The next thing Orca says that matches, past what earlier calls heard; None if it does not."""
     global heard
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        lines = re.findall(r"SPEECH OUTPUT: '(.*?)'", open(log, encoding="utf-8").read())
+    for _ in range(int(seconds * 10)):
+        lines = re.findall(r"SPEECH OUTPUT: '(.*?)'", open(sys.argv[1], encoding="utf-8").read())
         for index in range(heard, len(lines)):
             if re.search(pattern, lines[index]):
                 heard = index + 1
@@ -27,36 +25,31 @@ def said(pattern, seconds=5):
         time.sleep(0.1)
 
 
-def key(name):
-    subprocess.run(["xdotool", "key", name], check=True)
-    time.sleep(0.2)
+def key(*names):
+    subprocess.run(["xdotool", "key", "--delay", "200", *names], check=True)
 
 
 said(r"Quimbo v1\.0 frame", 15) or fail("Orca never heard the main window")
 said(r"^Jugar push button") or fail("the keyboard did not start on Jugar")
-insides = [n.get_name() for n in tree(game()) if re.search(r"Text\d|Tablero|Ataque|Defensa|Aleatorio", n.get_name())]
+insides = [n.get_name() for n in tree(game()) if re.search(r"Text\d|Tablero|Ataque|Defensa", n.get_name())]
 insides and fail(f"a screen reader would read out the game's insides: {insides}")
 key("Return")
 opener = said(r"notification (Comienzo yo|Comenzá vos)") or fail("who opens was not spoken")
-taken, here = set(), 5  # Jugar leaves the keyboard on the centre cell
+moves, here = [], 5  # Jugar leaves the keyboard on the centre cell
 if "Comienzo yo" in opener:
-    taken.add(MOVE.search(said(MOVE.pattern) or fail("the computer's opening was not spoken"))[2])
-while True:
-    target = next(cell for cell in range(1, 10) if PLACES[cell - 1] not in taken)
-    row, column = divmod(target - 1, 3)
-    here_row, here_column = divmod(here - 1, 3)
-    for step in ["Down"] * (row - here_row) + ["Up"] * (here_row - row) + ["Right"] * (column - here_column) + ["Left"] * (here_column - column):
-        key(step)
+    moves.append(said(r"La PC jugó en la casilla") or fail("the computer's opening was not spoken"))
+answer = None
+while not answer:
+    target = next(cell for cell in range(1, 10) if not any(m.endswith(f"casilla {PLACES[cell - 1]}.") for m in moves))
+    (row, column), (from_row, from_column) = divmod(target - 1, 3), divmod(here - 1, 3)
+    key(*["Down"] * (row - from_row), *["Up"] * (from_row - row), *["Right"] * (column - from_column),
+        *["Left"] * (from_column - column), "space")
     here = target
-    key("space")
-    said(rf"Pusiste tu ficha en la casilla {PLACES[target - 1]}\.") or fail(f"the move on cell {target} was not spoken")
-    taken.add(PLACES[target - 1])
+    moves.append(said(rf"Pusiste tu ficha en la casilla {PLACES[target - 1]}\.") or fail(f"cell {target} unheard"))
     answer = said(r"La PC jugó en la casilla|^alert", 3) or fail("the computer's move was not spoken")
     if answer.startswith("notification"):
-        taken.add(MOVE.search(answer)[2])
+        moves.append(answer)
         answer = said(r"^alert", 1.6)
-    if answer:
-        break
 said(r"^(Ganaste|La PC ganó|La ronda terminó empatada)") or fail("the outcome was not spoken")
 key("Return")
 said(r"notification Puntos: PC \d+, vos \d+\.") or fail("the new score was not spoken")

@@ -17,9 +17,7 @@
 #include "support/scripted_random.h"
 
 // Readable failures for texts of the windows.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 namespace quimbo::test {
 
