@@ -198,9 +198,9 @@ TEST(ComputerPlayer, NeverLosesWhateverThePlayerDoesAndChanceBrings) {
 
   int roundsEnded = 0;
   while (!toVisit.empty()) {
-    const auto [key, position] = *toVisit.begin();
+    const Position position = toVisit.begin()->second;
+    visited.insert(toVisit.begin()->first);
     toVisit.erase(toVisit.begin());
-    visited.insert(key);
     for (int image = 1; image <= 9; ++image) {
       everyChance(2, [&](Game& game) {
         playersTurn(game);
