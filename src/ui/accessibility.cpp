@@ -57,6 +57,43 @@ class Container : public QAccessibleWidget {
   }
 };
 
+// The status line: a notification whose text is the latest news, to read again on demand (a
+// screen reader's "read the current line") even after the line on screen has gone blank.
+class News : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit News(QWidget* line) : QAccessibleWidget(line, QAccessible::Notification) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                              : QAccessibleWidget::interface_cast(type);
+  }
+  QString text(QAccessible::Text t) const override { return QAccessibleWidget::text(t); }
+
+  QString text(int startOffset, int endOffset) const override {
+    return news().mid(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override { return static_cast<int>(news().size()); }
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  void selection(int, int* startOffset, int* endOffset) const override {
+    *startOffset = *endOffset = 0;
+  }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* startOffset, int* endOffset) const override {
+    *startOffset = *endOffset = 0;
+    return {};
+  }
+
+ private:
+  QString news() const { return widget()->accessibleName(); }
+};
+
 // An item of a menu bar: a command to press, or a caption to read.
 class MenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
@@ -114,7 +151,7 @@ QAccessibleInterface* kitInterface(const QString& className, QObject* object) {
     return bar ? new MenuItem(bar, action) : nullptr;
   }
   if (auto* line = qobject_cast<StatusLine*>(object)) {
-    return new QAccessibleWidget(line, QAccessible::Notification);
+    return new News(line);
   }
   auto* widget = qobject_cast<QWidget*>(object);
   if (className == "QWidget" || className == "quimbo::ui::Frame") {  // containers of controls
