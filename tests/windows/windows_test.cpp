@@ -75,6 +75,8 @@ TEST_F(Windows, EveryPartOfAnAnnouncementAndItsKeysAcknowledgeIt) {
         g.form1.mpc = "     PC: 3     ";
         (g.*shown).visible = true;
       });
+      EXPECT_TRUE(!window->close() && window->isVisible())
+          << "the desktop cannot close it unanswered";
       const std::map<QString, Qt::Key> keys = {
           {"Enter", Qt::Key_Return}, {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}};
       keys.contains(way) ? QTest::keyClick(window, keys.at(way))
@@ -85,9 +87,17 @@ TEST_F(Windows, EveryPartOfAnAnnouncementAndItsKeysAcknowledgeIt) {
   }
   for (const char* name : {"", "Frame2", "Label3", "Picture2"}) {
     arrange([](Game& g) { g.form4 = {true, "10", "0"}; });
+    EXPECT_FALSE(shell.form4().close());
     click(&shell.form4(), *name ? part(&shell.form4(), name) : nullptr);
     EXPECT_TRUE(!shell.form4().isVisible() && jugar()->isVisible()) << name;
   }
+  // A double-click on the result: its second click lands on Jugar, back under it, and is lost.
+  QGuiApplication::styleHints()->setMouseDoubleClickInterval(60'000);
+  arrange([](Game& g) { g.form1.command5Visible = false, g.form4 = {true, "10", "0"}; });
+  const QString score = mpc();
+  click(&shell.form4());
+  click(&form1(), jugar());
+  EXPECT_TRUE(jugar()->isVisible() && game.form1.command5Visible && mpc() == score);
 }
 
 TEST_F(Windows, TheCreditsOpenOnceAndTheBannersNoticeSpeaksSpanish) {
@@ -96,6 +106,7 @@ TEST_F(Windows, TheCreditsOpenOnceAndTheBannersNoticeSpeaksSpanish) {
   int shown = 0;
   for (const QWidget* top : QApplication::topLevelWidgets()) shown += top->isVisible();
   EXPECT_EQ(shown, 2) << "the board and one credits window";
+  EXPECT_TRUE(!shell.form7().close() && shell.form7().isVisible()) << "it goes only by Aceptar";
   click(&shell.form7(), part(&shell.form7(), "Command1"));
   EXPECT_FALSE(shell.form7().isVisible());
   platform.browserStarts = false;
@@ -167,7 +178,8 @@ TEST_F(Windows, AScreenReaderReadsCleanNamesAndNothingDecorativeOrInternal) {
   arrange([](Game& g) { g.news = {"Comenzá vos.", g.news.number + 1}, g.form1.label1.clear(); });
   EXPECT_EQ(status->text(QAccessible::Name), "Comenzá vos.");
   EXPECT_EQ(status->textInterface()->text(0, status->textInterface()->characterCount()),
-            "Comenzá vos.") << "the news can be read again once the line on screen is blank";
+            "Comenzá vos.")
+      << "the news can be read again once the line on screen is blank";
   EXPECT_EQ(of(image(9))->text(QAccessible::Description), "Todavía no hay partida: pulsá Jugar.");
   of(image(9))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(QTest::qWaitFor([&] {
