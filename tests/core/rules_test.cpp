@@ -15,12 +15,12 @@ namespace {
 using enum Field;
 
 // A step: what happens, then what shows. What happens is one of: "board 10. ... ..." (the player's
-// turn on that board), "set Text25=3 Text21=" (fields), "mpc <caption>", "mjug <caption>", "coins 0
-// 1", "cells 2 9" (the next draws of chance), "click 9" (Image9), "jugar", "wait 1000", "ack
-// player|pc|draw|result", "sobre", "aceptar", "banner", "failed", "dismiss", "salir", "timer 3"
-// (enables Timer3). What shows is a list of "what=text" split by '|': board, label, mpc, mjug,
-// news, hint5 (why the centre refuses a click), timers ("1...." for Timer1 alone), shown (which
-// windows: 2, 3, 4, 5, 7, start, notice), Picture6 ("left,top"), parked, and any TextN.
+// turn on that board), "set Text25=3 Text21=" (fields), "mpc <caption>", "mjug <caption>", "label
+// <text>", "coins 0 1", "cells 2 9" (the next draws of chance), "click 9" (Image9), "jugar", "wait
+// 1000", "ack player|pc|draw|result", "sobre", "aceptar", "banner", "failed", "dismiss", "salir",
+// "timer 3" (enables Timer3). What shows is a list of "what=text" split by '|': board, label, mpc,
+// mjug, news, hint5 (why the centre refuses a click), timers ("1...." for Timer1 alone), shown
+// (which windows: 2, 3, 4, 5, 7, start, notice), Picture6 ("left,top"), parked, and any TextN.
 using Step = std::pair<std::string, std::string>;
 
 class Rules : public testing::Test {
@@ -52,7 +52,8 @@ class Rules : public testing::Test {
         {"pc", Action::AcknowledgeComputerWin}, {"draw", Action::AcknowledgeDraw},
         {"result", Action::AcknowledgeResult}};
     if (verb == "board") playersTurn(game, rest);
-    if (verb == "mpc" || verb == "mjug") (verb == "mpc" ? form.mpc : form.mjug) = rest;
+    if (verb == "mpc" || verb == "mjug" || verb == "label")
+      (verb == "mpc" ? form.mpc : verb == "mjug" ? form.mjug : form.label1) = rest;
     if (verb == "click") handle(game, Input::clickImage(std::stoi(rest)));
     if (verb == "wait") handle(game, Input::timePasses(std::stoi(rest)));
     if (verb == "timer")
@@ -122,12 +123,15 @@ TEST_F(Rules, EachClickTargetPutsThePlayersNextPieceOnItsOwnCellAndArmsWhatFollo
       {9, "1.. ... ...", "360,360"}};
   for (const auto& [image, board, place] : kTargets) {
     story({{"board ... ... ...", ""},
+           {"label Comenzá vos", ""},
            {"set Text16=1 Text15=", ""},  // the first piece still in hand goes down
            {"click " + std::to_string(image), std::string("board=") + board + "|Picture6=" + place +
                                                   "|Text15=1|Text27=1|label=|timers=1...."}});
   }
   story({{"board 11. 00. ...", ""},
          {"click 2", "timers=..1.."},  // a line: the player's round
+         {"wait 1000", "shown=2"},
+         {"ack player", ""},
          {"board 101 100 01.", ""},
          {"click 5", "timers=....1"},  // the fifth piece fills it: a draw
          {"board 101 010 01.", ""},
