@@ -135,7 +135,9 @@ TEST_F(Rules, EachClickTargetPutsThePlayersNextPieceOnItsOwnCellAndArmsWhatFollo
          {"board 101 100 01.", ""},
          {"click 5", "timers=....1"},  // the fifth piece fills it: a draw
          {"board 101 010 01.", ""},
-         {"click 5", "timers=..1.."}});  // and makes a line: a win
+         {"click 5", "timers=..1.."},  // and makes a line: a win
+         {"board .01 100 01.", ""},
+         {"click 5", "timers=1...."}});  // the top left still free: no draw yet
 }
 
 TEST_F(Rules, AClickThatIsNotAllowedChangesNothingButTellsWhy) {
@@ -143,6 +145,7 @@ TEST_F(Rules, AClickThatIsNotAllowedChangesNothingButTellsWhy) {
       {"board ... ... ...|set Text27=0", ""},
       {"board ... .1. ...", "Ocupada."},
       {"board ... .0. ...", "Ocupada."},
+      {"board ... .1. ...|set Text27=1", "Ocupada."},  // taken outranks the computer's second
       {"board ... ... ...|set Text27=1", "No es tu turno."},   // the computer's second
       {"board ... ... ...|set Text28=0", "No es tu turno."}};  // the computer's line
   for (const auto& [arrange, hint] : kRefusals) {
@@ -151,12 +154,16 @@ TEST_F(Rules, AClickThatIsNotAllowedChangesNothingButTellsWhy) {
     if (!*hint) form.command5Visible = true;  // no match runs
     const std::string before = stateOf(form);
     const std::string why = *hint ? hint : "Todavía no hay partida: pulsá Jugar.";
+    const auto heard = game.news.number;
     story({{"click 3", "hint5=" + why + "|news=" + why}});  // the centre
+    EXPECT_EQ(game.news.number, heard + 1) << why << ": told again";
     EXPECT_EQ(stateOf(form), before) << why;
   }
   form.panel.setText(Text5, " 1");  // texts that are neither marks nor locks hold nothing back
   story({{"set Text27=10 Text28=00", "hint5="},
+         {"label Comenzá vos", ""},
          {"click 3", "board=... .1. ...|news=Pusiste tu ficha en la casilla central."}});
+  story({{"board 1.. ... ...", ""}, {"click 9", "news=Ocupada."}});  // Image9, the top left
 }
 
 TEST_F(Rules, AMatchStartsFromJugarAndACoinPicksWhoOpens) {
@@ -216,7 +223,7 @@ TEST_F(Rules, TheNextRoundComesASecondAfterTheClickWithItsCountersReset) {
          {kRound + "3", ""},
          {"timer 4", "shown="},
          {"wait 1000", "shown=3"},
-         {"ack pc", "shown=|board=110 00. 1.."},
+         {"ack pc", "shown=|board=110 00. 1..|news=Puntos: PC 2, vos 0."},
          {"coins 0", ""},
          {"wait 999", "board=110 00. 1.."},
          {"wait 1",

@@ -51,6 +51,7 @@ TEST_F(Windows, TheMainWindowSendsEachClickAndKeyToItsOwnCellAndJugarComesFirst)
   EXPECT_EQ(stops.join(' '),
             "Command5 Image9 Image1 Image2 Image8 Image4 Image7 Image6 Image5 Image10")
       << "Jugar first; the centre cell under it is no stop";
+  for (int n = 1; n <= 9; ++n) EXPECT_EQ(image(n)->size(), QSize(49, 47)) << n;  // 735 x 705 twips
   random.coins({1});
   click(&form1(), jugar());
   EXPECT_EQ(boardOf(game.form1.panel) + game.form1.label1, "... ... ...Comenzá vos")
