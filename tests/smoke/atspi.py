@@ -46,7 +46,9 @@ def showing(node):
 
 def game():
     found = wait_for(lambda: next((a for a in children(Atspi.get_desktop(0)) if a.get_name() == "quimbo"), None), 20)
-    return found or fail("no application 'quimbo' on the AT-SPI desktop")
+    found or fail("no application 'quimbo' on the AT-SPI desktop")
+    found.set_cache_mask(Atspi.Cache.NONE)  # read the game as it is now, not as its last event left it
+    return found
 
 
 def window(app, name, seconds=10):
