@@ -108,6 +108,9 @@ TEST_F(Windows, TheCreditsOpenOnceAndTheBannersNoticeSpeaksSpanish) {
   for (const QWidget* top : QApplication::topLevelWidgets()) shown += top->isVisible();
   EXPECT_EQ(shown, 2) << "the board and one credits window";
   EXPECT_TRUE(!shell.form7().close() && shell.form7().isVisible()) << "it goes only by Aceptar";
+  QTest::keyClick(&shell.form7(), Qt::Key_Return);
+  EXPECT_FALSE(shell.form7().isVisible()) << "Enter presses Aceptar";
+  menuItem("msobre")->trigger();
   click(&shell.form7(), part(&shell.form7(), "Command1"));
   EXPECT_FALSE(shell.form7().isVisible());
   platform.browserStarts = false;
