@@ -1,6 +1,8 @@
 // The game in Spanish words, for a screen reader.
 #include "core/rules/spoken.h"
 
+#include <array>
+
 #include "core/rules/player_move.h"
 #include "core/rules/score_captions.h"
 
@@ -38,9 +40,7 @@ std::string cellHint(const Form1& form, int cell) {
 }
 
 Scene sceneOf(const Form1& form) {
-  Scene scene{form.visible, {}, form.label1, form.mpc, form.mjug};
-  for (int cell = 1; cell <= 9; ++cell) scene.cells[static_cast<std::size_t>(cell - 1)] = cellText(form.panel, cell);
-  return scene;
+  return {form.visible, form.panel, form.label1, form.mpc, form.mjug};
 }
 
 std::string newsBetween(const Scene& before, const Form1& after) {
@@ -48,10 +48,13 @@ std::string newsBetween(const Scene& before, const Form1& after) {
   if (after.visible && !before.shown) news += "Pulsá Jugar para empezar. ";
   if (after.label1 != before.label1 && !after.label1.empty()) news += after.label1 + ". ";
   for (int cell = 1; cell <= 9; ++cell) {  // a piece put down where there was none
-    const std::string& was = before.cells[static_cast<std::size_t>(cell - 1)];
-    if (was == markOf(Side::Matrix) || was == markOf(Side::Player)) continue;
-    if (holdsMark(after.panel, cell, Side::Matrix)) news += "La PC jugó en la casilla " + place(cell) + ". ";
-    if (holdsMark(after.panel, cell, Side::Player)) news += "Pusiste tu ficha en la casilla " + place(cell) + ". ";
+    if (isOccupiedCell(before.panel, cell)) continue;
+    if (holdsMark(after.panel, cell, Side::Matrix)) {
+      news += "La PC jugó en la casilla " + place(cell) + ". ";
+    }
+    if (holdsMark(after.panel, cell, Side::Player)) {
+      news += "Pusiste tu ficha en la casilla " + place(cell) + ". ";
+    }
   }
   const auto computer = pointsShown(after.mpc, Side::Matrix);
   const auto player = pointsShown(after.mjug, Side::Player);

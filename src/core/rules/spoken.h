@@ -3,7 +3,6 @@
 // piece went, the score.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "core/model/form1.h"
@@ -20,7 +19,7 @@ std::string cellHint(const Form1& form, int cell);
 // score.
 struct Scene {
   bool shown;
-  std::array<std::string, 9> cells;
+  StatePanel panel;
   std::string label1, mpc, mjug;
 };
 Scene sceneOf(const Form1& form);
