@@ -46,7 +46,7 @@ std::string swapped(std::string board) {
 }
 
 std::string withComputerOn(std::string board, int cell) {
-  board[static_cast<std::size_t>(cell - 1 + (cell - 1) / 3)] = '0';
+  board[boardIndex(cell)] = '0';
   return board;
 }
 
@@ -217,7 +217,7 @@ TEST(ComputerPlayer, NeverLosesWhateverThePlayerDoesAndChanceBrings) {
         const std::string after = boardOf(form.panel);
         int placed = 0;
         for (int cell = 1; cell <= 9; ++cell) {
-          const std::size_t at = static_cast<std::size_t>(cell - 1 + (cell - 1) / 3);
+          const std::size_t at = boardIndex(cell);
           if (before[at] == after[at]) continue;
           ASSERT_TRUE(before[at] == '.' && after[at] == '0' && !placed)
               << before << " -> " << after;

@@ -56,10 +56,7 @@ class Rules : public testing::Test {
       (verb == "mpc" ? form.mpc : verb == "mjug" ? form.mjug : form.label1) = rest;
     if (verb == "click") handle(game, Input::clickImage(std::stoi(rest)));
     if (verb == "wait") handle(game, Input::timePasses(std::stoi(rest)));
-    if (verb == "timer")
-      (std::array{&form.timer1, &form.timer2, &form.timer3, &form.timer4,
-                  &form.timer5}[std::stoi(rest) - 1])
-          ->enable();
+    if (verb == "timer") timersOf(form)[static_cast<std::size_t>(std::stoi(rest) - 1)]->enable();
     if (actions.contains(verb)) handle(game, {actions.at(verb)});
     if (verb == "ack") handle(game, {actions.at(rest)});
     std::istringstream values(rest);
@@ -83,8 +80,7 @@ class Rules : public testing::Test {
       return std::to_string(form.picture(6).left) + "," + std::to_string(form.picture(6).top);
     std::string text;
     if (what == "timers") {
-      for (const Timer* t : {&form.timer1, &form.timer2, &form.timer3, &form.timer4, &form.timer5})
-        text += ".1"[t->isEnabled()];
+      for (const Timer* t : timersOf(form)) text += ".1"[t->isEnabled()];
     } else if (what == "shown") {
       for (auto [name, visible] : {std::pair{"2", game.form2.visible},
                                    {"3", game.form3.visible},

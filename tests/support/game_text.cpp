@@ -72,17 +72,14 @@ std::string stateOf(const Form1& form) {
     out << '"' << form.panel.text(static_cast<Field>(f)) << '"';
   for (const Point& at : form.pictures) out << ' ' << at.left << ',' << at.top;
   out << " |" << form.label1 << '|' << form.mpc << '|' << form.mjug << '|' << form.command5Visible;
-  for (const Timer* t : {&form.timer1, &form.timer2, &form.timer3, &form.timer4, &form.timer5}) {
-    out << t->isEnabled();
-  }
+  for (const Timer* t : timersOf(form)) out << t->isEnabled();
   return out.str();
 }
 
 void playersTurn(Game& game, std::string_view board) {
   if (game.form6.visible) handle(game, Input::timePasses(kSplashTime));
   Form1& form = game.form1;
-  for (Timer* t : {&form.timer1, &form.timer2, &form.timer3, &form.timer4, &form.timer5})
-    t->disable();
+  for (Timer* t : timersOf(form)) t->disable();
   form.command5Visible = false;
   form.panel.setText(Field::Text27, "0");
   form.panel.setText(Field::Text28, "");

@@ -21,7 +21,7 @@ std::string brokenPieces(const Form1& form, char mark) {
   const std::string board = boardOf(form.panel);
   std::vector<Point> expected, placed;
   for (int cell = 1; cell <= 9; ++cell) {
-    if (board[static_cast<std::size_t>(cell - 1 + (cell - 1) / 3)] != mark) continue;
+    if (board[boardIndex(cell)] != mark) continue;
     const int column = (cell - 1) % 3, row = (cell - 1) / 3;
     expected.push_back({kColumns[column], (mark == '0' ? kRows : kPlayerRows)[row]});
   }
