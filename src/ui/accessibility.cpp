@@ -43,7 +43,8 @@ class Container : public QAccessibleWidget {
                                              : nullptr;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    return child ? static_cast<int>(children().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+    return child ? static_cast<int>(children().indexOf(qobject_cast<QWidget*>(child->object())))
+                 : -1;
   }
 
  private:
@@ -102,7 +103,9 @@ class MenuItem : public QAccessibleInterface, public QAccessibleActionInterface 
   bool isValid() const override { return bar_ && action_; }
   QObject* object() const override { return action_; }
   QWindow* window() const override { return bar_->window()->windowHandle(); }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(bar_); }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(bar_);
+  }
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
@@ -155,7 +158,8 @@ QAccessibleInterface* kitInterface(const QString& className, QObject* object) {
   }
   auto* widget = qobject_cast<QWidget*>(object);
   if (className == "QWidget" || className == "quimbo::ui::Frame") {  // containers of controls
-    return new Container(widget, className == "QWidget" ? QAccessible::Client : QAccessible::Grouping);
+    return new Container(widget,
+                         className == "QWidget" ? QAccessible::Client : QAccessible::Grouping);
   }
   return nullptr;
 }
@@ -168,7 +172,6 @@ void installAccessibility() {
 }
 
 void markDecorative(QWidget* widget) { widget->setProperty(kDecorative, true); }
-
 
 QAction* addCaption(QMenuBar* menuBar) {
   QAction* caption = menuBar->addAction(QString());

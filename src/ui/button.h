@@ -1,5 +1,5 @@
-// What the kit's buttons share: the keyboard reaches them with Tab, Space or Enter presses them, and
-// the arrow keys are left to the owner, which knows where the neighbours lie.
+// What the kit's buttons share: the keyboard reaches them with Tab, Space or Enter presses them,
+// and the arrow keys are left to the owner, which knows where the neighbours lie.
 #pragma once
 
 #include <QAbstractButton>

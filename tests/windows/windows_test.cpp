@@ -125,25 +125,26 @@ TEST_F(Windows, TheCreditsOpenOnceAndTheBannersNoticeSpeaksSpanish) {
 // The desktop's opener is whatever xdg-open comes first on the PATH: here a script that ends as
 // told, as a working browser or a missing one would.
 TEST(DesktopLink, AnOpenerThatFailsIsReportedAndOneThatWorksIsNot) {
+  const QByteArray site = "https://www.rinconludico.example/";
   QTemporaryDir bin;
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", bin.path().toUtf8() + ":" + path);
   for (const int exitCode : {3, 0}) {
     QFile opener(bin.filePath("xdg-open"));
     opener.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    opener.write("#!/bin/sh\n[ \"$1\" = https://www.rinconludico.example/ ] || exit 9\nexit " +
+    opener.write("#!/bin/sh\n[ \"$1\" = " + site + " ] || exit 9\nexit " +
                  QByteArray::number(exitCode) + "\n");
     opener.close();
     opener.setPermissions(opener.permissions() | QFile::ExeOwner);
     DesktopPlatform platform;
     int failures = 0;
     QObject::connect(&platform, &DesktopPlatform::openFailed, [&] { ++failures; });
-    EXPECT_TRUE(platform.openUrl("https://www.rinconludico.example/"));
+    EXPECT_TRUE(platform.openUrl(site.toStdString()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return platform.findChildren<QProcess*>().isEmpty(); }));
     EXPECT_EQ(failures, exitCode == 0 ? 0 : 1) << "the opener exits " << exitCode;
   }
   QFile::remove(bin.filePath("xdg-open"));  // no opener at all
-  EXPECT_FALSE(DesktopPlatform().openUrl("https://www.rinconludico.example/"));
+  EXPECT_FALSE(DesktopPlatform().openUrl(site.toStdString()));
   qputenv("PATH", path);
 }
 

@@ -2,7 +2,6 @@
 #include "shell/windows/main_window.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,9 +9,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QStyleHints>
+#include <algorithm>
 
-#include "core/rules/spoken.h"
 #include "core/rules/menus.h"
+#include "core/rules/spoken.h"
 #include "shell/windows/colours.h"
 #include "shell/windows/piece_pictures.h"
 #include "ui/accessibility.h"
