@@ -1,7 +1,8 @@
 // A random source that gives the cells and coins a test lists, in order; once the list is used
-// up, a seeded generator takes over.
+// up, it draws the cells in turn (1, 2, ... 9, 1, ...), so that any loop of draws ends.
 #pragma once
 
+#include <cstddef>
 #include <deque>
 #include <initializer_list>
 
@@ -18,16 +19,18 @@ class ScriptedRandom final : public Random {
     for (int side : sides) draws_.push_back(side == 0 ? 0.25 : 0.75);
   }
   double next() override {
-    const double r = draws_.empty() ? free_.next() : draws_.front();
+    const double r = draws_.empty() ? (static_cast<double>(taken_ % 9) + 0.5) / 9 : draws_.front();
     if (!draws_.empty()) draws_.pop_front();
+    ++taken_;
     return r;
   }
-  void reseed() override { free_.reseed(); }
+  void reseed() override {}
   bool usedUp() const { return draws_.empty(); }
+  std::size_t taken() const { return taken_; }
 
  private:
   std::deque<double> draws_;
-  SeededRandom free_{1};
+  std::size_t taken_ = 0;
 };
 
 }  // namespace quimbo::test
