@@ -2,6 +2,7 @@
 #include "support/player.h"
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 #include "support/game_text.h"
@@ -19,26 +20,21 @@ constexpr int kColumns[] = {360, 1320, 2260}, kRows[] = {360, 1320, 2260},
 
 std::string brokenPieces(const Form1& form, char mark) {
   const std::string board = boardOf(form.panel);
-  std::vector<Point> expected, placed;
+  std::multiset<std::pair<int, int>> expected, placed;  // left, top
   for (int cell = 1; cell <= 9; ++cell) {
     if (board[boardIndex(cell)] != mark) continue;
     const int column = (cell - 1) % 3, row = (cell - 1) / 3;
-    expected.push_back({kColumns[column], (mark == '0' ? kRows : kPlayerRows)[row]});
+    expected.insert({kColumns[column], (mark == '0' ? kRows : kPlayerRows)[row]});
   }
   const int first = mark == '0' ? 1 : 6;
   for (int k = 0; k < 5; ++k) {
     const bool used = form.panel.text(static_cast<Field>(first + 9 + k)) == "1";
     if (used != (k < static_cast<int>(expected.size())))
       return std::string(1, mark) + " pieces not used in order";
-    if (used) placed.push_back(form.picture(first + k));
+    if (used) placed.insert({form.picture(first + k).left, form.picture(first + k).top});
     if (!used && form.picture(first + k).left < 3360)
       return std::string(1, mark) + " piece in hand in sight";
   }
-  const auto byPlace = [](Point a, Point b) {
-    return std::pair(a.left, a.top) < std::pair(b.left, b.top);
-  };
-  std::ranges::sort(expected, byPlace);
-  std::ranges::sort(placed, byPlace);
   return placed == expected ? "" : std::string(1, mark) + " piece off its mark";
 }
 
