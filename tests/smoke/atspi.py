@@ -1,18 +1,10 @@
-# The game as a screen reader sees it over AT-SPI, shared by the smoke tests: find the game and its
-# windows, walk a window's controls, read and press them, and find where they are on the screen.
-import sys
-import time
-import warnings
-
+# The game as a screen reader sees it over AT-SPI, shared by the smoke tests: find the game's main
+# window, walk its controls, read and press them, and find where they are on the screen.
+import contextlib, sys, time  # noqa: E401
 import gi
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
-
-warnings.simplefilter("ignore", DeprecationWarning)  # action names still come from the old getter
-SHOWING = Atspi.StateType.SHOWING
-PLACES = ["superior izquierda", "superior central", "superior derecha", "central izquierda", "central",
-          "central derecha", "inferior izquierda", "inferior central", "inferior derecha"]
 
 
 def fail(message):
@@ -20,13 +12,10 @@ def fail(message):
 
 
 def wait_for(probe, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
+    for _ in range(int(seconds * 10)):
+        with contextlib.suppress(GLib.Error):  # a node went away while we were reading
             if found := probe():
                 return found
-        except GLib.Error:  # a node went away while we were reading
-            pass
         time.sleep(0.1)
 
 
@@ -40,30 +29,18 @@ def tree(node):
         yield from tree(child)
 
 
-def showing(node):
-    return node.get_state_set().contains(SHOWING)
+def main_window():
+    """The game's main window, once the splash has made way for it."""
+    app = wait_for(lambda: next((a for a in children(Atspi.get_desktop(0)) if a.get_name() == "quimbo"), None), 20)
+    app or fail("no application 'quimbo' on the AT-SPI desktop")
+    app.set_cache_mask(Atspi.Cache.NONE)  # read the game as it is now, not as its last event left it
+    main = wait_for(lambda: next((w for w in children(app) if w.get_name() == "Quimbo v1.0"
+                                  and w.get_state_set().contains(Atspi.StateType.SHOWING)), None), 10)
+    return main or fail("the main window never showed up after the splash")
 
 
-def game():
-    found = wait_for(lambda: next((a for a in children(Atspi.get_desktop(0)) if a.get_name() == "quimbo"), None), 20)
-    found or fail("no application 'quimbo' on the AT-SPI desktop")
-    found.set_cache_mask(Atspi.Cache.NONE)  # read the game as it is now, not as its last event left it
-    return found
-
-
-def window(app, name, seconds=10):
-    """The game's window of that title once it shows, or None."""
-    return wait_for(lambda: next((w for w in children(app) if w.get_name() == name and showing(w)), None), seconds)
-
-
-def control(root, name, role="push button"):
-    return next((n for n in tree(root) if n.get_role_name() == role and n.get_name() == name), None)
-
-
-def cells(root):
-    """The nine cells' names, in board order."""
-    named = {n.get_name().split(":")[0]: n.get_name() for n in tree(root) if n.get_name().startswith("Casilla ")}
-    return [named.get(f"Casilla {place}", "") for place in PLACES]
+def control(root, name):
+    return next((n for n in tree(root) if n.get_role_name() == "push button" and n.get_name() == name), None)
 
 
 def press(node):

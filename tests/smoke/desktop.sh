@@ -3,9 +3,10 @@
 # process ends with the test. A test skips (exit 77) where a program it needs is missing.
 work="$(mktemp -d)"
 pids=""
-trap 'for pid in $pids; do kill "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
+# Under set -e, one process already gone must not stop the rest; all end before their folder goes.
+trap 'kill $pids 2>/dev/null || :; wait; rm -rf "$work"' EXIT
 trap 'exit 1' HUP INT TERM  # dash runs the exit trap on signals only through an exit
-fail() { echo "FAIL: $*" >&2; tail -n 30 "$work/game.log" >&2 2>/dev/null; exit 1; }
+fail() { echo "FAIL: $*" >&2; tail -n 30 "$work/quimbo.log" >&2 2>/dev/null; exit 1; }
 need() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: no $tool"; exit 77; }; done; }
 run() { "$@" >>"$work/${1##*/}.log" 2>&1 & pids="$! $pids"; }
 waiting() { for _ in $(seq 200); do eval "$1" && return 0; sleep 0.05; done; fail "$2"; }
@@ -14,8 +15,7 @@ waiting() { for _ in $(seq 200); do eval "$1" && return 0; sleep 0.05; done; fai
 # the reset turns away whoever connects next.
 start_x() {
   need Xvfb openbox xdotool xprop xwininfo import convert
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-  pids="$! $pids"
+  run Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display"
   waiting '[ -s "$work/display" ]' "Xvfb did not start"
   export DISPLAY=":$(cat "$work/display")" && unset QT_QPA_PLATFORM
   run openbox --sm-disable
@@ -33,18 +33,12 @@ start_weston() {
 }
 
 # Asking our own session bus for the accessibility bus starts it; the answer comes once it is up.
+# The game then always speaks AT-SPI, screen reader or not.
 start_bus() {
   need dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher
-  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
-  pids="$! $pids"
+  run dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus"
   waiting '[ -s "$work/bus" ]' "the D-Bus session did not start"
-  export DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
+  export DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
   dbus-send --session --print-reply --reply-timeout=10000 --dest=org.a11y.Bus /org/a11y/bus \
     org.a11y.Bus.GetAddress >/dev/null || fail "no accessibility bus"
-}
-
-start_game() {
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" >"$work/game.log" 2>&1 &
-  game_pid=$!
-  pids="$game_pid $pids"
 }

@@ -1,5 +1,5 @@
 #!/bin/sh
-# The game under openbox, as on an ordinary desktop: a match played with the mouse
+# The game under openbox, as on an ordinary desktop: a round played with the mouse
 # (window_manager.py, a screenshot of each step in $QUIMBO_SCREENSHOTS), or one round played by
 # keyboard alone with the Orca screen reader listening (screen_reader.py).
 # Usage: openbox.sh window_manager|screen_reader <path to quimbo>
@@ -10,5 +10,5 @@ mkdir -p "${QUIMBO_SCREENSHOTS:=$work}" && export QUIMBO_SCREENSHOTS
 start_x
 start_bus
 [ "$1" = window_manager ] || start_orca
-start_game "$2"
+run "$2"
 /usr/bin/python3 "$(dirname "$0")/$1.py" "${orca_log:-}" || fail "the game failed $1.py"

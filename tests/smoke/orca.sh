@@ -4,8 +4,7 @@
 # from its debug log, one "SPEECH OUTPUT: '...'" line per utterance.
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" GSETTINGS_BACKEND=memory
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
-export SPEECHD_ADDRESS="unix_socket:$work/speech/sock"
-mkdir -p "$HOME" "$work/speech" && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 orca_log="$work/orca.log"
 
 start_orca() {
@@ -13,10 +12,9 @@ start_orca() {
   # The silent module still opens a sound device: without one it stalls after the first words.
   echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
   printf '%s\n' 'AddModule "dummy" "sd_dummy" ""' 'DefaultModule dummy' 'AudioOutputMethod "alsa"' \
-    >"$work/speech/speechd.conf"
-  run speech-dispatcher --run-single --timeout 0 --config-dir "$work/speech" \
-    --socket-path "$work/speech/sock" --pid-file "$work/speech/pid" --log-dir "$work/speech"
-  waiting '[ -S "$work/speech/sock" ]' "speech-dispatcher did not start"
+    >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+  run speech-dispatcher --run-single --timeout 0  # reads that file, listens under XDG_RUNTIME_DIR
+  waiting '[ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ]' "speech-dispatcher did not start"
   # Orca's own launcher refuses to start beside another Orca of the same user (every test runs as
   # one user) and buffers its log; this one does neither. Orca's own words stay in English.
   run env LC_ALL=C.UTF-8 LANGUAGE= /usr/bin/python3 -c '
