@@ -17,12 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   test::RecordingPlatform platform;
   platform.browserStarts = seed % 2 == 0;
   Game game(random, platform);
-  std::string broken;
-  for (std::size_t at = sizeof seed; at + 1 < size && broken.empty(); at += 2) {
-    handle(game, test::decodeInput(data[at], data[at + 1]));
-    broken = test::brokenInvariant(game);
-  }
-  if (broken.empty()) broken = test::Player(game, seed).finishMatch();
+  const std::string broken = test::playBytes(game, {data + sizeof seed, size - sizeof seed}, seed);
   if (!broken.empty()) std::fprintf(stderr, "broken: %s\n", broken.c_str()), std::abort();
   return 0;
 }

@@ -38,8 +38,8 @@ std::string brokenPieces(const Form1& form, char mark) {
   return placed == expected ? "" : std::string(1, mark) + " piece off its mark";
 }
 
-}  // namespace
-
+// Any two bytes make an input of kEveryInput, or a wait of up to 2.55 s. Leaving comes seldom, so
+// that a sequence goes on.
 Input decodeInput(std::uint8_t kind, std::uint8_t value) {
   const std::size_t pick = kind % 40;
   if (pick >= kEveryInput.size() ||
@@ -49,6 +49,9 @@ Input decodeInput(std::uint8_t kind, std::uint8_t value) {
   return kEveryInput[pick];
 }
 
+// What breaks the rules of the board now, or "": each side's pieces are used in order, each one
+// on the board stands on a cell of its side's mark and each one in hand out of sight, the
+// captions add up to two points a played round, and at most one announcement shows.
 std::string brokenInvariant(const Game& game) {
   const Form1& form = game.form1;
   for (char mark : {'0', '1'}) {
@@ -66,6 +69,8 @@ std::string brokenInvariant(const Game& game) {
   }
   return "";
 }
+
+}  // namespace
 
 std::string Player::judgeAnnouncement() {
   const std::string board = boardOf(game_.form1.panel);
@@ -124,6 +129,14 @@ std::string Player::finishMatch() {
     return "the result shows " + game_.form4.label2 + "/" + game_.form4.label3;
   }
   return "";
+}
+
+std::string playBytes(Game& game, std::span<const std::uint8_t> bytes, std::uint64_t seed) {
+  for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+    handle(game, decodeInput(bytes[at], bytes[at + 1]));
+    if (std::string broken = brokenInvariant(game); !broken.empty()) return broken;
+  }
+  return Player(game, seed).finishMatch();
 }
 
 }  // namespace quimbo::test

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <random>
+#include <span>
 #include <string>
 
 #include "core/game.h"
@@ -31,13 +32,9 @@ class Player {
   bool boardWasEmpty_ = true;
 };
 
-// Any two bytes make an input of kEveryInput, or a wait of up to 2.55 s: the randomized tests and
-// the fuzzer speak the game's own inputs. Leaving comes seldom, so that a sequence goes on.
-Input decodeInput(std::uint8_t kind, std::uint8_t value);
-
-// What breaks the rules of the board now, or "": each side's pieces are used in order, each one
-// on the board stands on a cell of its side's mark and each one in hand out of sight, the
-// captions add up to two points a played round, and at most one announcement shows.
-std::string brokenInvariant(const Game& game);
+// Plays the inputs that `bytes` spell, two bytes each, judging the rules of the board after every
+// one, then plays the running match on to its result; what went wrong, or "". The randomized test
+// and the fuzzer speak the game's own inputs this way.
+std::string playBytes(Game& game, std::span<const std::uint8_t> bytes, std::uint64_t seed);
 
 }  // namespace quimbo::test
