@@ -1,15 +1,10 @@
 // The computer's move, judged from the board: every row of its line table and every preference
 // rule as a situation, and a walk over every game the player can play against every outcome of
 // the computer's chance, which it never loses.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <map>
 #include <set>
 
-#include "support/game_text.h"
-#include "support/recording_platform.h"
-#include "support/scripted_random.h"
+#include "support/story.h"
 
 namespace quimbo::test {
 namespace {
@@ -51,38 +46,26 @@ std::string withComputerOn(std::string board, int cell) {
   return board;
 }
 
-// A game in which the computer is about to answer on `board`.
-struct Turn {
-  explicit Turn(std::string_view board, int openings = 0, int moves = 2, const char* marker = "") {
-    playersTurn(game, board);
-    StatePanel& panel = game.form1.panel;
-    panel.setText(Text25, std::to_string(openings)), panel.setText(Text26, std::to_string(moves));
-    panel.setText(Text21, marker), panel.setText(Text27, "1");
+class ComputerPlayer : public Story {
+ protected:
+  // The computer answers on `board` with its counters so: Timer1's tick, a second after the
+  // player's move, runs its three stages.
+  void answers(const std::string& board, const std::string& counters, const std::string& shows) {
+    story({{"board " + board, ""},
+           {"set Text27=1 " + counters, ""},
+           {"timer 1", ""},
+           {"wait 1000", shows}});
   }
-  std::string move() {  // Timer1's tick, a second after the player's move: the three stages
-    game.form1.timer1.enable();
-    handle(game, Input::timePasses(1000));
-    return boardOf(game.form1.panel);
-  }
-  std::string fields(std::initializer_list<Field> which) const {
-    std::string texts;
-    for (Field f : which) texts += game.form1.panel.text(f);
-    return texts;
-  }
-
-  ScriptedRandom random;
-  RecordingPlatform platform;
-  Game game{random, platform};
 };
 
-TEST(ComputerPlayer, CompletesItsOwnLinesAndBlocksThePlayersByTheSameTable) {
-  for (const Situation& s : kLines) {
-    Turn attack(s.board), defence(swapped(s.board));
-    EXPECT_EQ(attack.move(), withComputerOn(s.board, s.target));
-    EXPECT_TRUE(attack.game.form1.timer4.isEnabled()) << s.board;
-    EXPECT_EQ(attack.fields({Text28, Text27, Text26}), "012") << s.board << ": locked, not counted";
-    EXPECT_EQ(defence.move(), withComputerOn(swapped(s.board), s.target));
-    EXPECT_EQ(defence.fields({Text27, Text26}), "03") << swapped(s.board);
+TEST_F(ComputerPlayer, CompletesItsOwnLinesAndBlocksThePlayersByTheSameTable) {
+  for (const Situation& s : kLines) {  // locked on its line, its move not counted
+    answers(
+        s.board, "Text25=0 Text26=2 Text21=",
+        "board=" + withComputerOn(s.board, s.target) + "|timers=...1.|Text28=0|Text27=1|Text26=2");
+    answers(
+        swapped(s.board), "Text25=0 Text26=2 Text21=",
+        "board=" + withComputerOn(swapped(s.board), s.target) + "|timers=.....|Text27=0|Text26=3");
   }
 }
 
@@ -94,49 +77,47 @@ struct Preference {
   const char* board;
   int openings, moves;
   const char* marker;
-  std::initializer_list<int> draws;
+  const char* draws;
   int target;
 };
 
 // clang-format off
 const Preference kPreferences[] = {
-    {"A1", ".1. 10. ...", 1, 1, "", {}, 1},  {"A2", ".1. .01 ...", 3, 1, "", {}, 3},
-    {"A3", "... .01 .1.", 5, 1, "", {}, 9},  {"A4", "... 10. .1.", 1, 1, "", {}, 7},
-    {"A5", "..1 10. ...", 1, 1, "", {}, 1},  {"A6", "... 10. ..1", 1, 1, "", {}, 7},
-    {"A7", ".1. .0. ..1", 1, 1, "", {}, 3},  {"A8", ".1. .0. 1..", 1, 1, "", {}, 1},
-    {"A9", "... .01 1..", 1, 1, "", {}, 9},  {"A10", "1.. .01 ...", 1, 1, "", {}, 3},
-    {"A11", "1.. .0. .1.", 1, 1, "", {}, 7}, {"A12", "..1 .0. .1.", 1, 1, "", {}, 9},
-    {"A13 draws until an edge", "1.. .0. ..1", 1, 1, "", {3, 8}, 8},
-    {"A not when the computer opened: C", ".1. 10. ...", 2, 1, "", {6}, 1},
-    {"C0 the centre", "1.. ... ...", 1, 0, "5", {2}, 5},
-    {"C0 not with the centre taken: C", "... .1. ...", 1, 0, "5", {2}, 1},
-    {"B1", "0.. .1. ...", 0, 0, "", {2}, 9}, {"B2", "..0 .1. ...", 2, 0, "", {2}, 7},
-    {"B3", "... .1. 0..", 4, 0, "", {2}, 3}, {"B4", "... .1. ..0", 0, 0, "", {2}, 1},
-    {"B5", "0.. ... .1.", 0, 0, "", {2}, 5}, {"B6", "..0 1.. ...", 0, 0, "", {2}, 5},
-    {"B7", "... ..1 0..", 0, 0, "", {2}, 5}, {"B8", ".1. ... ..0", 0, 0, "", {2}, 5},
-    {"B not on a later move: C", "0.. .1. ...", 0, 1, "", {2}, 3},
-    {"C whatever the counters", "1.. .1. ...", 6, 4, "5", {2}, 3},
-    {"C after the computer's own centre", "1.. .0. ...", 6, 2, "", {2}, 3},
-    {"chance when no rule applies", "1.. ... .1.", 6, 2, "", {4, 1, 6}, 6},
+    {"A1", ".1. 10. ...", 1, 1, "", "", 1},  {"A2", ".1. .01 ...", 3, 1, "", "", 3},
+    {"A3", "... .01 .1.", 5, 1, "", "", 9},  {"A4", "... 10. .1.", 1, 1, "", "", 7},
+    {"A5", "..1 10. ...", 1, 1, "", "", 1},  {"A6", "... 10. ..1", 1, 1, "", "", 7},
+    {"A7", ".1. .0. ..1", 1, 1, "", "", 3},  {"A8", ".1. .0. 1..", 1, 1, "", "", 1},
+    {"A9", "... .01 1..", 1, 1, "", "", 9},  {"A10", "1.. .01 ...", 1, 1, "", "", 3},
+    {"A11", "1.. .0. .1.", 1, 1, "", "", 7}, {"A12", "..1 .0. .1.", 1, 1, "", "", 9},
+    {"A13 draws until an edge", "1.. .0. ..1", 1, 1, "", "3 8", 8},
+    {"A not when the computer opened: C", ".1. 10. ...", 2, 1, "", "6", 1},
+    {"C0 the centre", "1.. ... ...", 1, 0, "5", "2", 5},
+    {"C0 not with the centre taken: C", "... .1. ...", 1, 0, "5", "2", 1},
+    {"B1", "0.. .1. ...", 0, 0, "", "2", 9}, {"B2", "..0 .1. ...", 2, 0, "", "2", 7},
+    {"B3", "... .1. 0..", 4, 0, "", "2", 3}, {"B4", "... .1. ..0", 0, 0, "", "2", 1},
+    {"B5", "0.. ... .1.", 0, 0, "", "2", 5}, {"B6", "..0 1.. ...", 0, 0, "", "2", 5},
+    {"B7", "... ..1 0..", 0, 0, "", "2", 5}, {"B8", ".1. ... ..0", 0, 0, "", "2", 5},
+    {"B not on a later move: C", "0.. .1. ...", 0, 1, "", "2", 3},
+    {"C whatever the counters", "1.. .1. ...", 6, 4, "5", "2", 3},
+    {"C after the computer's own centre", "1.. .0. ...", 6, 2, "", "2", 3},
+    {"chance when no rule applies", "1.. ... .1.", 6, 2, "", "4 1 6", 6},
 };
 // clang-format on
 
-TEST(ComputerPlayer, FollowsEveryPreferenceRuleBeforeChance) {
+TEST_F(ComputerPlayer, FollowsEveryPreferenceRuleBeforeChance) {
   for (const Preference& p : kPreferences) {
-    Turn turn(p.board, p.openings, p.moves, p.marker);
-    for (int cell : p.draws) turn.random.cells({cell});
-    EXPECT_EQ(turn.move(), withComputerOn(p.board, p.target)) << p.rule;
-    EXPECT_TRUE(turn.random.usedUp()) << p.rule << ": every scripted draw is used";
-    EXPECT_EQ(turn.fields({Text21, Text26}), std::to_string(p.moves + 1)) << p.rule;
+    SCOPED_TRACE(p.rule);
+    story({{std::string("cells ") + p.draws, ""}});
+    answers(p.board,
+            "Text25=" + std::to_string(p.openings) + " Text26=" + std::to_string(p.moves) +
+                " Text21=" + p.marker,
+            "board=" + withComputerOn(p.board, p.target) +
+                "|Text21=|Text26=" + std::to_string(p.moves + 1));
+    EXPECT_TRUE(random.usedUp()) << "every scripted draw is used";
   }
 }
 
-TEST(ComputerPlayer, ChanceFindsTheLastFreeCellAndReachesEveryCellHoweverOftenReseeded) {
-  Turn turn("101 10. 010", 6, 3);
-  turn.random.cells({2, 1, 3, 5, 7, 9, 2, 6});  // the edge draw, then six misses and the hit
-  EXPECT_EQ(turn.move(), "101 100 010");
-  EXPECT_TRUE(turn.game.form1.timer5.isEnabled()) << "the full board is a draw";
-  EXPECT_EQ(turn.fields({Text26, Text27}), "41");
+TEST(SystemRandom, ReachesEveryCellHoweverOftenReseeded) {
   SystemRandom system;  // reseeded over and over within a microsecond
   std::set<int> cells;
   for (int i = 0; i < 200; ++i, system.reseed()) cells.insert(drawCell(system));
@@ -163,7 +144,7 @@ void everyChance(std::size_t draws, Play play) {
 
 using Position = std::pair<StatePanel, std::array<Point, 10>>;
 
-TEST(ComputerPlayer, NeverLosesWhateverThePlayerDoesAndChanceBrings) {
+TEST(EveryGame, TheComputerNeverLosesWhateverThePlayerDoesAndChanceBrings) {
   std::map<std::string, Position> toVisit;
   std::set<std::string> visited;
   everyChance(3, [&](Game& game) {  // who opens, and where the computer does

@@ -1,112 +1,11 @@
-// The rules around the computer's move, told as stories of play: each step is what the player does
-// (or how long they wait), then what the game shows, as a person reads it.
-#include <gtest/gtest.h>
-
-#include <sstream>
-
-#include "core/rules/spoken.h"
-#include "support/game_text.h"
-#include "support/recording_platform.h"
-#include "support/scripted_random.h"
+// The rules around the computer's move, told as stories of play.
+#include "support/story.h"
 
 namespace quimbo::test {
 namespace {
 
 using enum Field;
-
-// A step: what happens, then what shows. What happens is one of: "board 10. ... ..." (the player's
-// turn on that board), "set Text25=3 Text21=" (fields), "mpc <caption>", "mjug <caption>", "label
-// <text>", "coins 0 1", "cells 2 9" (the next draws of chance), "click 9" (Image9), "jugar", "wait
-// 1000", "ack player|pc|draw|result", "sobre", "aceptar", "banner", "failed", "dismiss", "salir",
-// "timer 3" (enables Timer3). What shows is a list of "what=text" split by '|': board, label, mpc,
-// mjug, news, hint5 (why the centre refuses a click), timers ("1...." for Timer1 alone), shown
-// (which windows: 2, 3, 4, 5, 7, start, notice), Picture6 ("left,top"), parked, and any TextN.
-using Step = std::pair<std::string, std::string>;
-
-class Rules : public testing::Test {
- protected:
-  Rules() { playersTurn(game); }
-
-  void story(std::initializer_list<Step> steps) {
-    int number = 0;
-    for (const auto& [does, shows] : steps) {
-      ++number;
-      run(does);
-      std::istringstream checks(shows);
-      for (std::string check; std::getline(checks, check, '|');) {
-        const auto equals = check.find('=');
-        EXPECT_EQ(show(check.substr(0, equals)), check.substr(equals + 1))
-            << "step " << number << ": " << does << " shows " << check;
-      }
-    }
-  }
-
-  void run(const std::string& does) {
-    const std::string verb = does.substr(0, does.find(' '));
-    const std::string rest = does.size() > verb.size() ? does.substr(verb.size() + 1) : "";
-    const std::map<std::string, Action> actions = {
-        {"jugar", Action::PressStart},          {"sobre", Action::ChooseSobre},
-        {"aceptar", Action::PressAceptar},      {"banner", Action::ClickBanner},
-        {"failed", Action::BrowserFailed},      {"dismiss", Action::DismissBrowserNotice},
-        {"salir", Action::ChooseSalir},         {"player", Action::AcknowledgePlayerWin},
-        {"pc", Action::AcknowledgeComputerWin}, {"draw", Action::AcknowledgeDraw},
-        {"result", Action::AcknowledgeResult}};
-    if (verb == "board") playersTurn(game, rest);
-    if (verb == "mpc" || verb == "mjug" || verb == "label")
-      (verb == "mpc" ? form.mpc : verb == "mjug" ? form.mjug : form.label1) = rest;
-    if (verb == "click") handle(game, Input::clickImage(std::stoi(rest)));
-    if (verb == "wait") handle(game, Input::timePasses(std::stoi(rest)));
-    if (verb == "timer") timersOf(form)[static_cast<std::size_t>(std::stoi(rest) - 1)]->enable();
-    if (actions.contains(verb)) handle(game, {actions.at(verb)});
-    if (verb == "ack") handle(game, {actions.at(rest)});
-    std::istringstream values(rest);
-    for (std::string value; values >> value;) {
-      if (verb == "coins") random.coins({std::stoi(value)});
-      if (verb == "cells") random.cells({std::stoi(value)});
-      if (verb == "set")
-        form.panel.setText(static_cast<Field>(std::stoi(value.substr(4))),
-                           value.substr(value.find('=') + 1));
-    }
-  }
-
-  std::string show(const std::string& what) const {
-    if (what == "board") return boardOf(form.panel);
-    if (what == "label") return form.label1;
-    if (what == "mpc") return form.mpc;
-    if (what == "mjug") return form.mjug;
-    if (what == "news") return game.news.text;
-    if (what == "hint5") return cellHint(form, 5);
-    if (what == "Picture6")
-      return std::to_string(form.picture(6).left) + "," + std::to_string(form.picture(6).top);
-    std::string text;
-    if (what == "timers") {
-      for (const Timer* t : timersOf(form)) text += ".1"[t->isEnabled()];
-    } else if (what == "shown") {
-      for (auto [name, visible] : {std::pair{"2", game.form2.visible},
-                                   {"3", game.form3.visible},
-                                   {"4", game.form4.visible},
-                                   {"5", game.form5.visible},
-                                   {"7", game.form7.visible},
-                                   {"start", form.command5Visible},
-                                   {"notice", game.browserNotice.visible}}) {
-        if (visible) text += text.empty() ? name : std::string(" ") + name;
-      }
-    } else if (what == "parked") {
-      text = std::all_of(form.pictures.begin(), form.pictures.end(),
-                         [](Point p) { return p.left >= 3360; })
-                 ? "yes"
-                 : "no";
-    } else {
-      text = form.panel.text(static_cast<Field>(std::stoi(what.substr(4))));
-    }
-    return text;
-  }
-
-  ScriptedRandom random;
-  RecordingPlatform platform;
-  Game game{random, platform};
-  Form1& form = game.form1;
-};
+using Rules = Story;
 
 TEST_F(Rules, EachClickTargetPutsThePlayersNextPieceOnItsOwnCellAndArmsWhatFollows) {
   // Image1..Image9, numbered round the board: the cell and where the player's piece stands; the
@@ -127,7 +26,7 @@ TEST_F(Rules, EachClickTargetPutsThePlayersNextPieceOnItsOwnCellAndArmsWhatFollo
   story({{"board 11. 00. ...", ""},
          {"click 2", "timers=..1.."},  // a line: the player's round
          {"wait 1000", "shown=2"},
-         {"ack player", ""},
+         {"player", ""},
          {"board 101 100 01.", ""},
          {"click 5", "timers=....1"},  // the fifth piece fills it: a draw
          {"board 101 010 01.", ""},
@@ -193,23 +92,6 @@ TEST_F(Rules, AMatchStartsFromJugarAndACoinPicksWhoOpens) {
   }
 }
 
-TEST(MatchStart, TheComputerOpensHalfTheMatchesInTheCentreOrACornerNeverAnEdge) {
-  SeededRandom random(20260112);
-  RecordingPlatform platform;
-  Game game(random, platform);
-  std::array<double, 10> cells{};  // 0: the player opened
-  for (int match = 0; match < 14'000; ++match) {
-    game.form1.command5Visible = true;
-    handle(game, {Action::PressStart});
-    cells[static_cast<std::size_t>(game.form1.panel.number(Text20))] += 1.0 / 7'000;
-  }
-  const double opens = 2 - cells[0];  // within about five standard deviations
-  EXPECT_NEAR(opens, 1, 0.05);
-  EXPECT_NEAR(cells[5] / opens, 5.0 / 7.0, 0.03);
-  for (int corner : {1, 3, 7, 9}) EXPECT_NEAR(cells[corner] / opens, 1.0 / 14.0, 0.016);
-  for (int edge : {2, 4, 6, 8}) EXPECT_EQ(cells[edge], 0);
-}
-
 // Whole matches judge the scores and who opens (robustness/play_test.cpp); here, the rest of what
 // the click on an announcement and the next round a second later leave behind.
 TEST_F(Rules, TheNextRoundComesASecondAfterTheClickWithItsCountersReset) {
@@ -219,7 +101,7 @@ TEST_F(Rules, TheNextRoundComesASecondAfterTheClickWithItsCountersReset) {
          {kRound + "3", ""},
          {"timer 4", "shown="},
          {"wait 1000", "shown=3"},
-         {"ack pc", "shown=|board=110 00. 1..|news=Puntos: PC 2, vos 0."},
+         {"pc", "shown=|board=110 00. 1..|news=Puntos: PC 2, vos 0."},
          {"coins 0", ""},
          {"wait 999", "board=110 00. 1.."},
          {"wait 1",
@@ -230,27 +112,10 @@ TEST_F(Rules, TheNextRoundComesASecondAfterTheClickWithItsCountersReset) {
          {kRound + "4", ""},
          {"timer 5", ""},
          {"wait 1000", "shown=5"},
-         {"ack draw", "shown="},
+         {"draw", "shown="},
          {"wait 1000",
           "board=... ... ...|label=Comenzá vos|parked=yes|Text22=2|Text25=5|"
           "Text26=0|Text20=7|Text21=5|Text27=0|Text28=0"}});
-}
-
-TEST_F(Rules, AfterTheFifthRoundTheResultShowsAndItsClickReadiesANewMatch) {
-  story({{"set Text22=4 Text23=1 Text26=3 Text20=5", ""},
-         {"mpc      PC: 10   ", ""},  // a caption of no known form shows no points
-         {"mjug Jug: ?", ""},
-         {"board 011 100 110", ""},
-         {"timer 5", ""},
-         {"wait 1000", "shown=5"},
-         {"ack draw", ""},
-         {"wait 1000", "shown=4|Text22=5|timers=.....|news=Pulsá Jugar para empezar."},
-         {"ack result",
-          "shown=start|Text20=|Text22=0|Text23=0|Text24=0|Text25=|Text26=0|label=|mpc=     PC: 10  "
-          " "},
-         {"ack player", "shown=start"},
-         {"ack draw", "shown=start|mpc=     PC: 10   "}});  // closed: no click
-  EXPECT_EQ(game.form4.label2 + "/" + game.form4.label3, "10/");
 }
 
 TEST_F(Rules, EveryScoreCaptionAndEveryCellReadsExactly) {
@@ -266,13 +131,13 @@ TEST_F(Rules, EveryScoreCaptionAndEveryCellReadsExactly) {
     const int shown = std::min(points, 9);
     story({{"set Text22=0", std::string("mjug=") + kPlayer[shown] + "|mpc=" + kComputer[shown]}});
     game.form5.visible = true;
-    story({{"ack draw", ""}, {"wait 1000", ""}});
+    story({{"draw", ""}, {"wait 1000", ""}});
   }
   game.form2.visible = game.form3.visible = true;  // and wins from 8 to 10
   story({{std::string("mjug ") + kPlayer[8], ""},
          {std::string("mpc ") + kComputer[8], ""},
-         {"ack player", ""},
-         {"ack pc", std::string("mjug=") + kPlayer[10] + "|mpc=" + kComputer[10]}});
+         {"player", ""},
+         {"pc", std::string("mjug=") + kPlayer[10] + "|mpc=" + kComputer[10]}});
   const char* kPlaces[] = {"superior izquierda", "superior central", "superior derecha",
                            "central izquierda",  "central",          "central derecha",
                            "inferior izquierda", "inferior central", "inferior derecha"};
