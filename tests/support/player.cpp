@@ -109,13 +109,7 @@ std::string Player::step() {
     }
     if (!free.empty()) handle(game_, Input::clickImage(free[choice_() % free.size()]));
   }
-  for (int tick = 0; tick < 2; ++tick) {  // whoever put the round's first piece down opened it
-    const std::string board = boardOf(form.panel);
-    const auto marks = std::ranges::count_if(board, [](char c) { return c == '0' || c == '1'; });
-    if (boardWasEmpty_ && marks == 1) openers += board[board.find_first_of("01")];
-    boardWasEmpty_ = marks == 0;
-    if (tick == 0) handle(game_, Input::timePasses(1000));
-  }
+  handle(game_, Input::timePasses(1000));
   return complaint.empty() ? brokenInvariant(game_) : complaint;
 }
 

@@ -21,7 +21,6 @@ class Player {
   // Plays on until the match's result shows; what went wrong, or "".
   std::string finishMatch();
 
-  std::string openers;   // who opened each round, from its first piece: '0' or '1'
   std::string outcomes;  // each round as the board showed it: '1' or '0' won, '=' drawn
 
  private:
@@ -29,7 +28,6 @@ class Player {
 
   Game& game_;
   std::mt19937_64 choice_;
-  bool boardWasEmpty_ = true;
 };
 
 // Plays the inputs that `bytes` spell, two bytes each, judging the rules of the board after every
