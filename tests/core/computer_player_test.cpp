@@ -91,6 +91,7 @@ const Preference kPreferences[] = {
     {"A11", "1.. .0. .1.", 1, 1, "", "", 7}, {"A12", "..1 .0. .1.", 1, 1, "", "", 9},
     {"A13 draws until an edge", "1.. .0. ..1", 1, 1, "", "3 8", 8},
     {"A not when the computer opened: C", ".1. 10. ...", 2, 1, "", "6", 1},
+    {"A not on a later move: C", ".1. .01 ...", 3, 2, "", "2", 1},
     {"C0 the centre", "1.. ... ...", 1, 0, "5", "2", 5},
     {"C0 not with the centre taken: C", "... .1. ...", 1, 0, "5", "2", 1},
     {"B1", "0.. .1. ...", 0, 0, "", "2", 9}, {"B2", "..0 .1. ...", 2, 0, "", "2", 7},
@@ -100,6 +101,7 @@ const Preference kPreferences[] = {
     {"B not on a later move: C", "0.. .1. ...", 0, 1, "", "2", 3},
     {"C whatever the counters", "1.. .1. ...", 6, 4, "5", "2", 3},
     {"C after the computer's own centre", "1.. .0. ...", 6, 2, "", "2", 3},
+    {"C takes the corners in order", "101 .0. .1.", 5, 2, "", "2", 7},
     {"chance when no rule applies", "1.. ... .1.", 6, 2, "", "4 1 6", 6},
 };
 // clang-format on
