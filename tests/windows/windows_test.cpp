@@ -233,6 +233,8 @@ TEST_F(Windows, AScreenReaderReadsCleanNamesAndNothingDecorativeOrInternal) {
             "Comenzá vos.")
       << "the news can be read again once the line on screen is blank";
   EXPECT_EQ(of(image(9))->text(QAccessible::Description), "Todavía no hay partida: pulsá Jugar.");
+  EXPECT_EQ(of(part(&form1(), "Image10"))->text(QAccessible::Description),
+            "Abre www.rinconludico.example en el navegador");
   of(image(9))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(QTest::qWaitFor([&] {
     return game.news.text == "Todavía no hay partida: pulsá Jugar.";
