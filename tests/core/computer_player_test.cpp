@@ -2,14 +2,13 @@
 // rule as a situation, and a walk over every game the player can play against every outcome of
 // the computer's chance, which it never loses.
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "support/story.h"
 
 namespace quimbo::test {
 namespace {
-
-using enum Field;
 
 struct Situation {
   const char* board;

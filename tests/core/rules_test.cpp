@@ -4,7 +4,6 @@
 namespace quimbo::test {
 namespace {
 
-using enum Field;
 using Rules = Story;
 
 TEST_F(Rules, EachClickTargetPutsThePlayersNextPieceOnItsOwnCellAndArmsWhatFollows) {
