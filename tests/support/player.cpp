@@ -1,7 +1,6 @@
 // Playing and judging.
 #include "support/player.h"
 
-#include <algorithm>
 #include <set>
 #include <vector>
 
