@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QMenuBar>
+#include <QPointer>
 
 #include "ui/fixed_window.h"
 #include "ui/status_line.h"
