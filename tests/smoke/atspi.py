@@ -40,7 +40,7 @@ def main_window():
 
 
 def control(root, name):
-    return next((n for n in tree(root) if n.get_role_name() == "push button" and n.get_name() == name), None)
+    return next((n for n in tree(root) if n.get_role() == Atspi.Role.PUSH_BUTTON and n.get_name() == name), None)
 
 
 def press(node):
