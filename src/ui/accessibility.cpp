@@ -1,11 +1,13 @@
 // The kit's accessible interfaces.
 #include "ui/accessibility.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QMenuBar>
 #include <QPointer>
 
+#include "ui/button.h"
 #include "ui/fixed_window.h"
 #include "ui/status_line.h"
 
@@ -14,17 +16,50 @@ namespace quimbo::ui {
 namespace {
 
 const char* const kDecorative = "quimbo-decorative";
+const char* const kLayoutOnly = "quimbo-layout-only";
 const char* const kCaption = "quimbo-caption";
 
 // A caption as it is heard: no mnemonic marks, no padding blanks.
 QString heard(QString text) { return text.remove('&').trimmed(); }
 
-// A window, a frame of controls or a window's client area: it names itself by its title or
-// caption, without padding blanks, and leaves out its decorative children; an alert leaves out
-// everything, since its title and its message say it all.
-class Container : public QAccessibleWidget {
+bool isLayoutOnly(const QWidget* widget) { return widget->property(kLayoutOnly).toBool(); }
+
+// The controls assistive technology sees inside `parent`: decoration and other windows left out,
+// and the controls of a widget that only lays them out taken as the parent's own.
+void addHeardChildren(const QWidget* parent, QList<QWidget*>& heardChildren) {
+  for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isWindow() || child->property(kDecorative).toBool()) continue;
+    if (isLayoutOnly(child)) {
+      addHeardChildren(child, heardChildren);
+    } else {
+      heardChildren << child;
+    }
+  }
+}
+
+// The parent assistive technology sees: the nearest one that is more than a layout.
+QAccessibleInterface* heardParent(const QWidget* widget) {
+  QWidget* parent = widget->parentWidget();
+  while (parent && !parent->isWindow() && isLayoutOnly(parent)) parent = parent->parentWidget();
+  return parent ? QAccessible::queryAccessibleInterface(parent) : nullptr;
+}
+
+// The kit's interfaces all answer for their parent the same way.
+template <typename Base>
+class InKit : public Base {
  public:
-  using QAccessibleWidget::QAccessibleWidget;
+  using Base::Base;
+  QAccessibleInterface* parent() const override {
+    return this->widget()->isWindow() ? Base::parent() : heardParent(this->widget());
+  }
+};
+
+// A window, a frame of controls or a title bar: it names itself by its title or caption, without
+// padding blanks, and leaves out its decorative children; an alert leaves out everything, since its
+// title and its message say it all.
+class Container : public InKit<QAccessibleWidget> {
+ public:
+  using InKit::InKit;
 
   // A window may turn into an alert after the interface was made.
   QAccessible::Role role() const override {
@@ -51,19 +86,37 @@ class Container : public QAccessibleWidget {
  private:
   QList<QWidget*> children() const {
     QList<QWidget*> kept;
-    if (role() == QAccessible::AlertMessage) return kept;  // an alert speaks as one: its message
-    for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (!child->isWindow() && !child->property(kDecorative).toBool()) kept << child;
-    }
+    if (role() != QAccessible::AlertMessage) addHeardChildren(widget(), kept);
     return kept;
   }
 };
 
+// A button of the kit: pressed with Space, Enter or a screen reader's press action.
+class KitButton : public InKit<QAccessibleWidget> {
+ public:
+  explicit KitButton(QAbstractButton* button) : InKit(button, QAccessible::Button) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.pressed = button()->isDown();
+    return state;
+  }
+  QStringList actionNames() const override {
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    action == pressAction() ? button()->click() : QAccessibleWidget::doAction(action);
+  }
+
+ private:
+  QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
 // The status line: a notification whose text is the latest news, to read again on demand (a
 // screen reader's "read the current line") even after the line on screen has gone blank.
-class News : public QAccessibleWidget, public QAccessibleTextInterface {
+class News : public InKit<QAccessibleWidget>, public QAccessibleTextInterface {
  public:
-  explicit News(QWidget* line) : QAccessibleWidget(line, QAccessible::Notification) {}
+  explicit News(QWidget* line) : InKit(line, QAccessible::Notification) {}
 
   void* interface_cast(QAccessible::InterfaceType type) override {
     return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
@@ -157,10 +210,16 @@ QAccessibleInterface* kitInterface(const QString& className, QObject* object) {
   if (auto* line = qobject_cast<StatusLine*>(object)) {
     return new News(line);
   }
+  if (auto* button = qobject_cast<ui::Button*>(object)) {
+    return new KitButton(button);
+  }
   auto* widget = qobject_cast<QWidget*>(object);
   if (className == "QWidget" || className == "quimbo::ui::Frame") {  // containers of controls
     return new Container(widget,
                          className == "QWidget" ? QAccessible::Client : QAccessible::Grouping);
+  }
+  if (className == "quimbo::ui::TitleBar") {
+    return new Container(widget, QAccessible::ToolBar);  // the buttons of a window drawn by itself
   }
   return nullptr;
 }
@@ -173,6 +232,8 @@ void installAccessibility() {
 }
 
 void markDecorative(QWidget* widget) { widget->setProperty(kDecorative, true); }
+
+void markLayoutOnly(QWidget* widget) { widget->setProperty(kLayoutOnly, true); }
 
 QAction* addCaption(QMenuBar* menuBar) {
   QAction* caption = menuBar->addAction(QString());

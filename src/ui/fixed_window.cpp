@@ -58,6 +58,7 @@ FixedWindow::FixedWindow(QSize clientSize, Chrome chrome, QColor background, QWi
     setWindowFlags((owner ? Qt::Dialog : Qt::SplashScreen) | Qt::FramelessWindowHint);
   }
 
+  markLayoutOnly(client_);
   client_->setFixedSize(clientSize);
   setMouseTracking(chrome == Chrome::Resizable);
   client_->setAutoFillBackground(true);

@@ -30,6 +30,7 @@ QToolButton* addButton(QWidget* bar, QStyle::StandardPixmap icon, const char* na
 bool TitleBar::isNeeded() { return QGuiApplication::platformName().startsWith("wayland"); }
 
 TitleBar::TitleBar(QWidget* window) : QWidget(window) {
+  setAccessibleName(QString::fromUtf8("Barra de título"));
   setFixedHeight(kHeight);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 2, 0);

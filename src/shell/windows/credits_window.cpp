@@ -5,6 +5,7 @@
 
 #include "core/rules/menus.h"
 #include "shell/windows/colours.h"
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/frame.h"
 #include "ui/labels.h"
@@ -77,7 +78,9 @@ CreditsWindow::CreditsWindow(Dispatcher& dispatcher, QWidget* owner)
 
   QFont tiny = ui::gameFont(8.25);
   tiny.setPixelSize(5);
-  ui::addLabel(client(), {1080, 3600, 375, 135}, dedication(), {tiny})->setObjectName("Label2");
+  auto* label2 = ui::addLabel(client(), {1080, 3600, 375, 135}, dedication(), {tiny});
+  label2->setObjectName("Label2");
+  ui::markDecorative(label2);  // a screen reader has heard the dedication once already
 }
 
 void CreditsWindow::addCredit(const Credit& credit) {
