@@ -10,11 +10,13 @@ fail() { echo "FAIL: $*" >&2; tail -n 30 "$work/quimbo.log" >&2 2>/dev/null; exi
 need() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: no $tool"; exit 77; }; done; }
 run() { "$@" >>"$work/${1##*/}.log" 2>&1 & pids="$! $pids"; }
 waiting() { for _ in $(seq 200); do eval "$1" && return 0; sleep 0.05; done; fail "$2"; }
+# ImageMagick 7 (Debian 13) is magick; its old name convert still answers, but prints noise with -fx.
+magick="$(command -v magick || echo convert)" && export QUIMBO_MAGICK="$magick"
 
 # Xvfb must not reset when its last client leaves (the accessibility bus launcher does, early on):
 # the reset turns away whoever connects next.
 start_x() {
-  need Xvfb openbox xdotool xprop xwininfo import convert
+  need Xvfb openbox xdotool xprop xwininfo import "$magick"
   run Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display"
   waiting '[ -s "$work/display" ]' "Xvfb did not start"
   export DISPLAY=":$(cat "$work/display")" && unset QT_QPA_PLATFORM
@@ -25,7 +27,7 @@ start_x() {
 # --debug lets the test take screenshots and ask where the windows are; with no X server to fall
 # back on, Qt must speak Wayland.
 start_weston() {
-  need weston weston-screenshooter weston-debug convert
+  need weston weston-screenshooter weston-debug "$magick"
   export XDG_RUNTIME_DIR="$work/run" WAYLAND_DISPLAY=quimbo QT_QPA_PLATFORM=wayland && unset DISPLAY
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
   run weston --backend=headless-backend.so --use-pixman --debug --socket=quimbo

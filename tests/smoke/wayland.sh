@@ -35,7 +35,7 @@ print(f"{box.width}x{box.height}+{left + box.x}+{top + box.y}")
 EOF
 ) || fail "the game could not be played through AT-SPI on Wayland"
 yellow() {  # how much of the cell, in percent, has the smiling ball's yellow (not the golden tile's)
-  convert "$work/$1"/*.png -crop "$crop" -fx 'r > 0.8 && g > 0.65 && b < 0.3' -format '%[fx:int(100 * mean)]' info:
+  "$magick" "$work/$1"/*.png -crop "$crop" -fx 'r > 0.8 && g > 0.65 && b < 0.3' -format '%[fx:int(100 * mean)]' info:
 }
 before=$(yellow before) && after=$(yellow after) || fail "weston's screenshots are unreadable"
 echo "the top middle cell ($crop) is ${before}% yellow before the move, ${after}% after"

@@ -32,7 +32,7 @@ def click(x, y):
 
 def screen(step, x=0, y=0):  # the colour at x, y
     run("import", "-window", "root", path := f"{shots}/{next(steps):02}-{step}.png")
-    return tuple(run("convert", path, "-crop", f"1x1+{x}+{y}", "-depth", "8", "rgb:-", text=False))
+    return tuple(run(os.environ["QUIMBO_MAGICK"], path, "-crop", f"1x1+{x}+{y}", "-depth", "8", "rgb:-", text=False))
 
 
 def check_on_top(win, step):  # the panel's own colour must show left of its word and pieces
