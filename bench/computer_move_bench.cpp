@@ -1,4 +1,4 @@
-// How long one whole computer move takes: Timer1's tick to the end of the chain of stages, on a
+// How long one whole computer move takes: its timer's tick to the end of the chain of stages, on a
 // few typical positions, with the game's own random source.
 #include <benchmark/benchmark.h>
 
@@ -18,23 +18,23 @@ struct Position {
   const char* marker;      // the first-reply marker
 };
 
-void setUp(Form1& form, const Position& position) {
+void setUp(MainWindowState& main, const Position& position) {
   int cell = 0;
   for (char c : position.board) {
     if (c == ' ') continue;
     ++cell;
-    const Side side = c == '0' ? Side::Matrix : Side::Player;
+    const Side side = c == '0' ? Side::Computer : Side::Player;
     if (c == '.') {
-      form.panel.setText(cellField(cell), "");
-    } else if (const auto piece = firstPieceInHand(form.panel, side)) {
-      form.putPiece(*piece, cell, side);
+      main.panel.setText(cellField(cell), "");
+    } else if (const auto piece = firstPieceInHand(main.panel, side)) {
+      main.putPiece(*piece, cell, side);
     }
   }
-  form.command5Visible = false;
-  form.panel.setNumber(Text25, position.openings);
-  form.panel.setNumber(Text26, position.movesMade);
-  form.panel.setText(Text21, position.marker);
-  form.panel.setText(Text27, "1");
+  main.startButtonVisible = false;
+  main.panel.setNumber(OpeningCounter, position.openings);
+  main.panel.setNumber(ComputerMoves, position.movesMade);
+  main.panel.setText(FirstReplyMarker, position.marker);
+  main.panel.setText(BoardLock, "1");
 }
 
 struct NoDesktop final : Platform {
@@ -43,24 +43,24 @@ struct NoDesktop final : Platform {
 };
 
 // Each iteration puts the position back (a copy of 28 short strings and ten points, a small part
-// of the time measured) and lets Timer1 tick.
+// of the time measured) and lets the computer's move timer tick.
 void computerMove(benchmark::State& state, Position position) {
   SystemRandom random;
   NoDesktop desktop;
   Game game(random, desktop);
   handle(game, Input::timePasses(kSplashTime));  // past the splash
-  Form1& form = game.form1;
-  setUp(form, position);
-  const StatePanel panel = form.panel;
-  const auto pictures = form.pictures;
+  MainWindowState& main = game.mainWindow;
+  setUp(main, position);
+  const StatePanel panel = main.panel;
+  const auto pieces = main.pieces;
   for (auto _ : state) {
-    form.panel = panel;
-    form.pictures = pictures;
-    form.timer1.enable();
+    main.panel = panel;
+    main.pieces = pieces;
+    main.computerMove.enable();
     handle(game, Input::timePasses(1000));
-    form.timer4.disable();
-    form.timer5.disable();
-    benchmark::DoNotOptimize(form);  // the move, as the game holds it
+    main.announceComputerWin.disable();
+    main.announceDraw.disable();
+    benchmark::DoNotOptimize(main);  // the move, as the game holds it
   }
 }
 

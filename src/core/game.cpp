@@ -1,6 +1,9 @@
-// The game at program start, with each timer tied to the handler its tick runs, and every input
-// led to its handler.
+// The game at program start, with each timer tied to the rule its tick runs, and every input led
+// to its rule.
 #include "core/game.h"
+
+#include <string>
+#include <utility>
 
 #include "core/computer/computer_player.h"
 #include "core/rules/match_result.h"
@@ -17,59 +20,83 @@ namespace quimbo {
 Game::Game(Random& random_, Platform& platform_)
     : random(random_),
       platform(platform_),
-      form1(clock),
-      form2(clock, kNextRoundDelay),
-      form3(clock, kNextRoundDelay),
-      form5(clock, kNextRoundDelay),
-      form6(clock, kSplashTime) {
-  form1.mpc = scoreCaption(Side::Matrix, 0);
-  form1.mjug = scoreCaption(Side::Player, 0);
-  form1.timer1.onTick([this] { pressCommand3(form1, random); });
-  form1.timer2.onTick([this] { tickTimer2(form1); });
-  form1.timer3.onTick([this] { announceOutcome(form1.timer3, form2); });
-  form1.timer4.onTick([this] { announceOutcome(form1.timer4, form3); });
-  form1.timer5.onTick([this] { announceOutcome(form1.timer5, form5); });
-  form2.timer1.onTick([this] { prepareNextRound(*this, form2); });
-  form3.timer1.onTick([this] { prepareNextRound(*this, form3); });
-  form5.timer1.onTick([this] { prepareNextRound(*this, form5); });
-  form6.timer1.onTick([this] { leaveSplash(*this); });
+      mainWindow(clock),
+      playerWon(clock),
+      computerWon(clock),
+      draw(clock),
+      splash(clock) {
+  mainWindow.computerScore = scoreCaption(Side::Computer, 0);
+  mainWindow.playerScore = scoreCaption(Side::Player, 0);
+  mainWindow.computerMove.onTick([this] { attack(mainWindow, random); });
+  mainWindow.openingPiece.onTick([this] { putOpeningPiece(mainWindow); });
+  mainWindow.announcePlayerWin.onTick(
+      [this] { announceOutcome(mainWindow.announcePlayerWin, playerWon); });
+  mainWindow.announceComputerWin.onTick(
+      [this] { announceOutcome(mainWindow.announceComputerWin, computerWon); });
+  mainWindow.announceDraw.onTick([this] { announceOutcome(mainWindow.announceDraw, draw); });
+  playerWon.nextRound.onTick([this] { prepareNextRound(*this, playerWon); });
+  computerWon.nextRound.onTick([this] { prepareNextRound(*this, computerWon); });
+  draw.nextRound.onTick([this] { prepareNextRound(*this, draw); });
+  splash.timeUp.onTick([this] { leaveSplash(*this); });
   startProgram(*this);
 }
 
 namespace {
 
-void run(Game& game, Input input) {
+// Whether the window whose control sends the input is on screen; the desktop and the clock
+// always are.
+bool fromAShownWindow(const Game& game, Action action) {
+  switch (action) {
+    case Action::ClickCell:
+    case Action::PressStart:
+    case Action::ClickBanner:
+    case Action::OpenCredits:
+    case Action::Leave: return true;
+    case Action::CloseCredits: return game.credits.visible;
+    case Action::AcknowledgePlayerWin: return game.playerWon.visible;
+    case Action::AcknowledgeComputerWin: return game.computerWon.visible;
+    case Action::AcknowledgeDraw: return game.draw.visible;
+    case Action::AcknowledgeResult: return game.result.visible;
+    case Action::DismissBrowserNotice: return game.browserNotice.visible;
+    case Action::BrowserFailed:
+    case Action::TimePasses: return true;
+  }
+  return true;
+}
+
+// Runs the input's rule; a click on the board tells why it was refused, if it was.
+Refusal run(Game& game, Input input) {
   switch (input.action) {
-    case Action::ClickCell: clickImage(game.form1, static_cast<int>(input.value)); break;
-    case Action::PressStart: pressCommand5(game.form1, game.random); break;
-    case Action::ClickBanner: clickImage10(game); break;
-    case Action::ChooseSobre: chooseSobre(game); break;
-    case Action::ChooseSalir: chooseSalir(game); break;
-    case Action::PressAceptar: pressAceptar(game); break;
+    case Action::ClickCell: {
+      const bool onTheBoard = input.value >= 1 && input.value <= 9;
+      return playerMove(game.mainWindow, onTheBoard ? static_cast<int>(input.value) : 0);
+    }
+    case Action::PressStart: startMatch(game.mainWindow, game.random); break;
+    case Action::ClickBanner: openPartnerSite(game); break;
+    case Action::OpenCredits: openCredits(game); break;
+    case Action::Leave: leave(game); break;
+    case Action::CloseCredits: closeCredits(game); break;
     case Action::AcknowledgePlayerWin: acknowledgeRoundWon(game, Side::Player); break;
-    case Action::AcknowledgeComputerWin: acknowledgeRoundWon(game, Side::Matrix); break;
+    case Action::AcknowledgeComputerWin: acknowledgeRoundWon(game, Side::Computer); break;
     case Action::AcknowledgeDraw: acknowledgeDraw(game); break;
     case Action::AcknowledgeResult: acknowledgeMatchResult(game); break;
     case Action::DismissBrowserNotice: dismissBrowserNotice(game); break;
     case Action::BrowserFailed: browserFailed(game); break;
     case Action::TimePasses: game.clock.advance(input.value); break;
   }
+  return Refusal::None;
 }
 
 }  // namespace
 
 void handle(Game& game, Input input) {
-  if (game.ended) return;
-  const Scene before = sceneOf(game.form1);
-  const bool onTheBoard = input.action == Action::ClickCell && input.value >= 1 && input.value <= 9;
-  const std::string refusal =
-      onTheBoard ? cellHint(game.form1, cellOfClickTarget(static_cast<int>(input.value))) : "";
-  run(game, input);
-  std::string news = newsBetween(before, game.form1);
-  if (!refusal.empty()) news = refusal;  // a screen reader hears why the click did nothing
-  if (!news.empty()) {
-    game.news = {std::move(news), game.news.number + 1};
-  }
+  if (game.ended || !fromAShownWindow(game, input.action)) return;
+  const Scene before = sceneOf(game.mainWindow);
+  const Refusal refusal = run(game, input);
+  // A refused click changes nothing on the board, so its news is why: a screen reader hears it.
+  std::string news =
+      refusal == Refusal::None ? newsBetween(before, game.mainWindow) : spokenRefusal(refusal);
+  if (!news.empty()) game.news = {std::move(news), game.news.number + 1};
 }
 
 }  // namespace quimbo

@@ -9,16 +9,16 @@
 namespace quimbo {
 
 enum class Action : std::uint8_t {
-  ClickCell,               // a click on the board: Image1..Image9, the value says which
-  PressStart,              // the start button Command5, "Jugar"
-  ClickBanner,             // the link banner Image10
-  ChooseSobre,             // the menu item msobre, "&Sobre "
-  ChooseSalir,             // the menu item msalir, " &Salir", or closing the main window
-  PressAceptar,            // "Aceptar" on the credits Form7
-  AcknowledgePlayerWin,    // a click on Form2, "Ganador" with the player's piece
-  AcknowledgeComputerWin,  // a click on Form3, "Ganador" with the computer's piece
-  AcknowledgeDraw,         // a click on Form5, "Empate"
-  AcknowledgeResult,       // a click on Form4, "Resultado Final"
+  ClickCell,               // a click on the board; the value is the cell, 1..9 row by row
+  PressStart,              // the start button, "Jugar"
+  ClickBanner,             // the link banner under the board
+  OpenCredits,             // the menu item "&Sobre "
+  Leave,                   // the menu item " &Salir", or closing the main window
+  CloseCredits,            // "Aceptar" on the credits
+  AcknowledgePlayerWin,    // a click on "Ganador" with the player's piece
+  AcknowledgeComputerWin,  // a click on "Ganador" with the computer's piece
+  AcknowledgeDraw,         // a click on "Empate"
+  AcknowledgeResult,       // a click on "Resultado Final"
   DismissBrowserNotice,    // the notice that the browser could not be opened
   BrowserFailed,           // the desktop: the browser could not open the partner site
   TimePasses,              // the value says how many milliseconds
@@ -28,7 +28,7 @@ struct Input {
   Action action;
   std::int64_t value = 0;
 
-  static constexpr Input clickImage(int image) { return {Action::ClickCell, image}; }
+  static constexpr Input clickCell(int cell) { return {Action::ClickCell, cell}; }
   static constexpr Input timePasses(std::int64_t milliseconds) {
     return {Action::TimePasses, milliseconds};
   }
@@ -38,10 +38,10 @@ struct Input {
 // Every input but time, each once: what the windows send, and what the randomized tests and the
 // fuzzer choose from.
 inline constexpr std::array<Input, 20> kEveryInput{{
-    Input::clickImage(1), Input::clickImage(2), Input::clickImage(3), Input::clickImage(4),
-    Input::clickImage(5), Input::clickImage(6), Input::clickImage(7), Input::clickImage(8),
-    Input::clickImage(9), {Action::PressStart}, {Action::ClickBanner}, {Action::ChooseSobre},
-    {Action::ChooseSalir}, {Action::PressAceptar}, {Action::AcknowledgePlayerWin},
+    Input::clickCell(1), Input::clickCell(2), Input::clickCell(3), Input::clickCell(4),
+    Input::clickCell(5), Input::clickCell(6), Input::clickCell(7), Input::clickCell(8),
+    Input::clickCell(9), {Action::PressStart}, {Action::ClickBanner}, {Action::OpenCredits},
+    {Action::Leave}, {Action::CloseCredits}, {Action::AcknowledgePlayerWin},
     {Action::AcknowledgeComputerWin}, {Action::AcknowledgeDraw}, {Action::AcknowledgeResult},
     {Action::DismissBrowserNotice}, {Action::BrowserFailed},
 }};

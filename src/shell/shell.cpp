@@ -28,7 +28,7 @@ QIcon gameIcon() {
 }  // namespace
 
 Shell::Shell(Game& game, Dispatcher::Time time)
-    : dispatcher_(game, time), form6_(std::make_unique<SplashWindow>(dispatcher_)) {
+    : dispatcher_(game, time), splash_(std::make_unique<SplashWindow>(dispatcher_)) {
   QObject::connect(&dispatcher_, &Dispatcher::changed, [this] { buildWhatTheGameShows(); });
   QObject::connect(&dispatcher_, &Dispatcher::handled, [this](Input input) { follow(input); });
 }
@@ -37,48 +37,48 @@ Shell::~Shell() = default;
 
 void Shell::start() {
   dispatcher_.redraw();
-  QTimer::singleShot(kBuildBehindSplashMs, &dispatcher_, [this] { form1(); });
+  QTimer::singleShot(kBuildBehindSplashMs, &dispatcher_, [this] { mainWindow(); });
 }
 
 void Shell::buildWhatTheGameShows() {
   const Game& game = dispatcher_.game();
-  if (game.form1.visible) {
-    form1();
-    if (form6_) form6_.release()->deleteLater();  // the splash is unloaded once the main window shows
+  if (game.mainWindow.visible) {
+    mainWindow();
+    if (splash_) splash_.release()->deleteLater();  // the splash is unloaded once the board shows
   }
-  if (game.form2.visible) form2();
-  if (game.form3.visible) form3();
-  if (game.form4.visible) form4();
-  if (game.form5.visible) form5();
-  if (game.form7.visible) form7();
+  if (game.playerWon.visible) playerWon();
+  if (game.computerWon.visible) computerWon();
+  if (game.result.visible) result();
+  if (game.draw.visible) draw();
+  if (game.credits.visible) credits();
 }
 
 // "&Sobre " brings the credits to the front, also when they were already open behind the board.
 void Shell::follow(Input input) {
-  if (input.action == Action::ChooseSobre && form7_) form7_->bringToFront();
+  if (input.action == Action::OpenCredits && credits_) credits_->bringToFront();
 }
 
-MainWindow& Shell::form1() {
-  if (!form1_) {
+MainWindow& Shell::mainWindow() {
+  if (!mainWindow_) {
     QApplication::setWindowIcon(gameIcon());
-    form1_ = std::make_unique<MainWindow>(dispatcher_);
+    mainWindow_ = std::make_unique<MainWindow>(dispatcher_);
   }
-  return *form1_;
+  return *mainWindow_;
 }
 
 template <typename Window, typename... Arguments>
-Window& Shell::ownedByForm1(Window*& window, Arguments... arguments) {
+Window& Shell::ownedByMainWindow(Window*& window, Arguments... arguments) {
   if (!window) {
-    window = new Window(dispatcher_, arguments..., &form1());
+    window = new Window(dispatcher_, arguments..., &mainWindow());
     window->refresh(dispatcher_.game());
   }
   return *window;
 }
 
-RoundWonWindow& Shell::form2() { return ownedByForm1(form2_, Side::Player); }
-RoundWonWindow& Shell::form3() { return ownedByForm1(form3_, Side::Matrix); }
-MatchResultWindow& Shell::form4() { return ownedByForm1(form4_); }
-DrawnRoundWindow& Shell::form5() { return ownedByForm1(form5_); }
-CreditsWindow& Shell::form7() { return ownedByForm1(form7_); }
+RoundWonWindow& Shell::playerWon() { return ownedByMainWindow(playerWon_, Side::Player); }
+RoundWonWindow& Shell::computerWon() { return ownedByMainWindow(computerWon_, Side::Computer); }
+MatchResultWindow& Shell::result() { return ownedByMainWindow(result_); }
+DrawnRoundWindow& Shell::draw() { return ownedByMainWindow(draw_); }
+CreditsWindow& Shell::credits() { return ownedByMainWindow(credits_); }
 
 }  // namespace quimbo

@@ -23,13 +23,13 @@ class Shell {
   ~Shell();
 
   Dispatcher& dispatcher() { return dispatcher_; }
-  MainWindow& form1();
-  RoundWonWindow& form2();
-  RoundWonWindow& form3();
-  MatchResultWindow& form4();
-  DrawnRoundWindow& form5();
-  SplashWindow* form6() { return form6_.get(); }  // none once the main window has appeared
-  CreditsWindow& form7();
+  MainWindow& mainWindow();
+  RoundWonWindow& playerWon();
+  RoundWonWindow& computerWon();
+  MatchResultWindow& result();
+  DrawnRoundWindow& draw();
+  SplashWindow* splash() { return splash_.get(); }  // none once the main window has appeared
+  CreditsWindow& credits();
 
   // Starts the program: the splash first, the main window built behind it.
   void start();
@@ -38,17 +38,17 @@ class Shell {
   void buildWhatTheGameShows();
   void follow(Input input);
   template <typename Window, typename... Arguments>
-  Window& ownedByForm1(Window*& window, Arguments... arguments);
+  Window& ownedByMainWindow(Window*& window, Arguments... arguments);
 
   Dispatcher dispatcher_;
-  std::unique_ptr<SplashWindow> form6_;
-  std::unique_ptr<MainWindow> form1_;
+  std::unique_ptr<SplashWindow> splash_;
+  std::unique_ptr<MainWindow> mainWindow_;
   // The other windows belong to the main window, which keeps them above it.
-  RoundWonWindow* form2_ = nullptr;
-  RoundWonWindow* form3_ = nullptr;
-  MatchResultWindow* form4_ = nullptr;
-  DrawnRoundWindow* form5_ = nullptr;
-  CreditsWindow* form7_ = nullptr;
+  RoundWonWindow* playerWon_ = nullptr;
+  RoundWonWindow* computerWon_ = nullptr;
+  MatchResultWindow* result_ = nullptr;
+  DrawnRoundWindow* draw_ = nullptr;
+  CreditsWindow* credits_ = nullptr;
 };
 
 }  // namespace quimbo

@@ -36,9 +36,9 @@ TEST(Play, AnyInputAtAnyMomentKeepsTheRulesAndEveryMatchIsScoredAsTheBoardShows)
     Player player(game, seed);
     ASSERT_EQ(player.finishMatch(), "");
     ASSERT_EQ(player.outcomes.size(), 5u);
-    const std::string settled = stateOf(game.form1);
+    const std::string settled = stateOf(game.mainWindow);
     handle(game, Input::timePasses(5000));
-    ASSERT_EQ(stateOf(game.form1), settled) << "nothing moves behind the result";
+    ASSERT_EQ(stateOf(game.mainWindow), settled) << "nothing moves behind the result";
   }
 }
 

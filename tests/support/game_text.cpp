@@ -19,15 +19,15 @@ std::string cellsOf(std::string_view board) {
 
 }  // namespace
 
-void setPosition(Form1& form, std::string_view board) {
+void setPosition(MainWindowState& main, std::string_view board) {
   const std::string cells = cellsOf(board);
-  form.parkPieces();
-  for (int flag = 10; flag <= 19; ++flag) form.panel.setText(static_cast<Field>(flag), "");
+  main.parkPieces();
+  main.panel.clear(Field::ComputerPieceOnBoard1, Field::PlayerPieceOnBoard5);
   for (int cell = 1; cell <= 9; ++cell) {
     const char c = cells[static_cast<std::size_t>(cell - 1)];
-    form.panel.setText(cellField(cell), c == '.' ? "" : std::string(1, c));
-    const Side side = c == '0' ? Side::Matrix : Side::Player;
-    if (c != '.') form.putPiece(*firstPieceInHand(form.panel, side), cell, side);
+    main.panel.setText(cellField(cell), c == '.' ? "" : std::string(1, c));
+    const Side side = c == '0' ? Side::Computer : Side::Player;
+    if (c != '.') main.putPiece(*firstPieceInHand(main.panel, side), cell, side);
   }
 }
 
@@ -66,24 +66,24 @@ int pointsIn(const std::string& caption) {
   return std::stoi(caption.substr(caption.find(':') + 1));
 }
 
-std::string stateOf(const Form1& form) {
+std::string stateOf(const MainWindowState& main) {
   std::ostringstream out;
-  for (int f = 1; f <= kFieldCount; ++f)
-    out << '"' << form.panel.text(static_cast<Field>(f)) << '"';
-  for (const Point& at : form.pictures) out << ' ' << at.left << ',' << at.top;
-  out << " |" << form.label1 << '|' << form.mpc << '|' << form.mjug << '|' << form.command5Visible;
-  for (const Timer* t : timersOf(form)) out << t->isEnabled();
+  for (int f = 1; f <= kFieldCount; ++f) out << '"' << main.panel.text(static_cast<Field>(f)) << '"';
+  for (const Point& at : main.pieces) out << ' ' << at.left << ',' << at.top;
+  out << " |" << main.status << '|' << main.computerScore << '|' << main.playerScore << '|'
+      << main.startButtonVisible;
+  for (const auto& [name, timer] : timersOf(main)) out << timer->isEnabled();
   return out.str();
 }
 
 void playersTurn(Game& game, std::string_view board) {
-  if (game.form6.visible) handle(game, Input::timePasses(kSplashTime));
-  Form1& form = game.form1;
-  for (Timer* t : timersOf(form)) t->disable();
-  form.command5Visible = false;
-  form.panel.setText(Field::Text27, "0");
-  form.panel.setText(Field::Text28, "");
-  setPosition(form, board);
+  if (game.splash.visible) handle(game, Input::timePasses(kSplashTime));
+  MainWindowState& main = game.mainWindow;
+  for (const auto& [name, timer] : timersOf(main)) timer->disable();
+  main.startButtonVisible = false;
+  main.panel.setText(Field::BoardLock, "0");
+  main.panel.setText(Field::ComputerLine, "");
+  setPosition(main, board);
 }
 
 }  // namespace quimbo::test

@@ -8,13 +8,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/game.h"
 
 namespace quimbo::test {
 
 // Sets the cells and stands each side's k-th piece on its k-th mark, every other piece in hand.
-void setPosition(Form1& form, std::string_view board);
+void setPosition(MainWindowState& main, std::string_view board);
 std::string boardOf(const StatePanel& panel);  // a cell holding any other text shows as '?'
 // Where cell 1..9 stands in a board so written.
 constexpr std::size_t boardIndex(int cell) {
@@ -25,12 +26,16 @@ std::optional<char> lineOn(std::string_view board);  // '1' or '0': who holds a 
 bool isFull(std::string_view board);
 std::string winningCells(std::string_view board, char mark);  // where `mark` would make a line
 int pointsIn(const std::string& caption);                     // the digits after the colon
-std::string stateOf(const Form1& form);  // every field, piece, caption, flag and timer
+std::string stateOf(const MainWindowState& main);  // every field, piece, caption, flag and timer
 
-// Timer1..Timer5 of the main window, in order.
-template <typename Form>  // Form1 or const Form1
-auto timersOf(Form& form) {
-  return std::array{&form.timer1, &form.timer2, &form.timer3, &form.timer4, &form.timer5};
+// The main window's timers, each with its name in the code.
+template <typename Window>  // MainWindowState or const MainWindowState
+auto timersOf(Window& main) {
+  return std::array{std::pair{"computerMove", &main.computerMove},
+                    std::pair{"openingPiece", &main.openingPiece},
+                    std::pair{"announcePlayerWin", &main.announcePlayerWin},
+                    std::pair{"announceComputerWin", &main.announceComputerWin},
+                    std::pair{"announceDraw", &main.announceDraw}};
 }
 
 // The player to move on `board` in a running match, past the splash, with no timer running.

@@ -1,13 +1,18 @@
 // Tests told as stories of play: each step is what the player does (or how long they wait), then
-// what the game shows, as a person reads it.
+// what the game shows, as a person reads it. A step the story does not understand fails the test
+// and names the step, so that a typo cannot turn a test into a test of nothing.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <map>
 #include <sstream>
+#include <string>
+#include <utility>
 
+#include "core/game.h"
 #include "core/rules/spoken.h"
 #include "support/game_text.h"
 #include "support/recording_platform.h"
@@ -15,14 +20,19 @@
 
 namespace quimbo::test {
 
-// A step: what happens, then what shows. What happens is one of: "board 10. ... ..." (the player's
-// turn on that board), "set Text25=3 Text21=" (fields), "mpc <caption>", "mjug <caption>", "label
-// <text>", "coins 0 1", "cells 2 9" (the next draws of chance), "click 9" (Image9), "jugar", "wait
-// 1000", "player|pc|draw|result" (a click on that announcement), "sobre", "aceptar", "banner",
-// "failed", "dismiss", "salir", "timer 3" (enables Timer3). What shows is a list of "what=text"
-// split by '|': board, label, mpc, mjug, news, hint5 (why the centre refuses a click), timers
-// ("1...." for Timer1 alone), shown (which windows: 2, 3, 4, 5, 7, start, notice), Picture6
-// ("left,top"), parked, and any TextN.
+// A step: what happens, then what shows. What happens is one of:
+//   "board 10. ... ..."        the player's turn on that board
+//   "set BoardLock=1 ..."      fields of the state panel, by their names in the code
+//   "status <text>", "computerScore <caption>", "playerScore <caption>"
+//   "coins 0 1", "cells 2 9"   the next draws of chance
+//   "arm <timer>"              enables one of the main window's timers, by its name in the code
+//   "click 1" (the top-left cell), "jugar", "wait 1000", "sobre", "aceptar", "banner", "salir",
+//   "failed" (the browser), "dismiss" (its notice), and "player", "pc", "draw", "result" (a click
+//   on that announcement)
+// What shows is a list of "what=text" split by '|': board, status, computerScore, playerScore,
+// news, hint5 (why the centre refuses a click), armed (the main window's timers that run, by name),
+// shown (the windows on screen: playerWon computerWon result draw credits start notice),
+// playerPiece1 ("left,top"), parked, and any field by its name.
 using Step = std::pair<std::string, std::string>;
 
 class Story : public testing::Test {
@@ -32,13 +42,17 @@ class Story : public testing::Test {
   void story(std::initializer_list<Step> steps) {
     int number = 0;
     for (const auto& [does, shows] : steps) {
-      ++number;
+      step_ = "step " + std::to_string(++number) + " '" + does + "'";
       run(does);
       std::istringstream checks(shows);
       for (std::string check; std::getline(checks, check, '|');) {
         const auto equals = check.find('=');
+        if (equals == std::string::npos) {
+          ADD_FAILURE() << step_ << ": '" << check << "' says nothing to compare";
+          continue;
+        }
         EXPECT_EQ(show(check.substr(0, equals)), check.substr(equals + 1))
-            << "step " << number << ": " << does << " shows " << check;
+            << step_ << " shows " << check;
       }
     }
   }
@@ -47,66 +61,132 @@ class Story : public testing::Test {
     const std::string verb = does.substr(0, does.find(' '));
     const std::string rest = does.size() > verb.size() ? does.substr(verb.size() + 1) : "";
     const std::map<std::string, Action> actions = {
-        {"jugar", Action::PressStart},          {"sobre", Action::ChooseSobre},
-        {"aceptar", Action::PressAceptar},      {"banner", Action::ClickBanner},
+        {"jugar", Action::PressStart},          {"sobre", Action::OpenCredits},
+        {"aceptar", Action::CloseCredits},      {"banner", Action::ClickBanner},
         {"failed", Action::BrowserFailed},      {"dismiss", Action::DismissBrowserNotice},
-        {"salir", Action::ChooseSalir},         {"player", Action::AcknowledgePlayerWin},
+        {"salir", Action::Leave},               {"player", Action::AcknowledgePlayerWin},
         {"pc", Action::AcknowledgeComputerWin}, {"draw", Action::AcknowledgeDraw},
         {"result", Action::AcknowledgeResult}};
-    if (verb == "board") playersTurn(game, rest);
-    if (verb == "mpc" || verb == "mjug" || verb == "label")
-      (verb == "mpc" ? form.mpc : verb == "mjug" ? form.mjug : form.label1) = rest;
-    if (verb == "click") handle(game, Input::clickImage(std::stoi(rest)));
-    if (verb == "wait") handle(game, Input::timePasses(std::stoi(rest)));
-    if (verb == "timer") timersOf(form)[static_cast<std::size_t>(std::stoi(rest) - 1)]->enable();
-    if (actions.contains(verb)) handle(game, {actions.at(verb)});
     std::istringstream values(rest);
-    for (std::string value; values >> value;) {
-      if (verb == "coins") random.coins({std::stoi(value)});
-      if (verb == "cells") random.cells({std::stoi(value)});
-      if (verb == "set")
-        form.panel.setText(static_cast<Field>(std::stoi(value.substr(4))),
-                           value.substr(value.find('=') + 1));
+    if (actions.contains(verb)) {
+      handle(game, {actions.at(verb)});
+    } else if (verb == "board") {
+      playersTurn(game, rest);
+    } else if (verb == "status" || verb == "computerScore" || verb == "playerScore") {
+      caption(verb) = rest;
+    } else if (verb == "click") {
+      handle(game, Input::clickCell(number(rest)));
+    } else if (verb == "wait") {
+      handle(game, Input::timePasses(number(rest)));
+    } else if (verb == "arm") {
+      timer(rest).enable();
+    } else if (verb == "coins" || verb == "cells") {
+      for (std::string value; values >> value;) {
+        verb == "coins" ? random.coins({number(value)}) : random.cells({number(value)});
+      }
+    } else if (verb == "set") {
+      for (std::string value; values >> value;) {
+        const auto equals = value.find('=');
+        main.panel.setText(field(value.substr(0, equals)),
+                           equals == std::string::npos ? "?" : value.substr(equals + 1));
+      }
+    } else {
+      ADD_FAILURE() << step_ << ": no such thing to do";
     }
   }
 
-  std::string show(const std::string& what) const {
-    if (what == "board") return boardOf(form.panel);
-    if (what == "label") return form.label1;
-    if (what == "mpc") return form.mpc;
-    if (what == "mjug") return form.mjug;
+  std::string show(const std::string& what) {
+    if (what == "board") return boardOf(main.panel);
+    if (what == "status" || what == "computerScore" || what == "playerScore") return caption(what);
     if (what == "news") return game.news.text;
-    if (what == "hint5") return cellHint(form, 5);
-    if (what == "Picture6")
-      return std::to_string(form.picture(6).left) + "," + std::to_string(form.picture(6).top);
-    std::string text;
-    if (what == "timers") {
-      for (const Timer* t : timersOf(form)) text += ".1"[t->isEnabled()];
-    } else if (what == "shown") {
-      for (auto [name, visible] : {std::pair{"2", game.form2.visible},
-                                   {"3", game.form3.visible},
-                                   {"4", game.form4.visible},
-                                   {"5", game.form5.visible},
-                                   {"7", game.form7.visible},
-                                   {"start", form.command5Visible},
-                                   {"notice", game.browserNotice.visible}}) {
-        if (visible) text += text.empty() ? name : std::string(" ") + name;
-      }
-    } else if (what == "parked") {
-      text = std::all_of(form.pictures.begin(), form.pictures.end(),
-                         [](Point p) { return p.left >= 3360; })
-                 ? "yes"
-                 : "no";
-    } else {
-      text = form.panel.text(static_cast<Field>(std::stoi(what.substr(4))));
+    if (what == "hint5") return cellHint(main, 5);
+    if (what == "playerPiece1") {
+      const Point at = main.piece(kPlayerPieces[0]);
+      return std::to_string(at.left) + "," + std::to_string(at.top);
     }
-    return text;
+    if (what == "parked") {
+      const bool all = std::ranges::all_of(main.pieces, [](Point p) { return p.left >= 3360; });
+      return all ? "yes" : "no";
+    }
+    if (what == "armed" || what == "shown") return what == "armed" ? armed() : shownWindows();
+    return main.panel.text(field(what));
+  }
+
+  // A field of the state panel by its name in the code.
+  Field field(const std::string& name) {
+    static const std::map<std::string, Field> kFields = [] {
+      std::map<std::string, Field> fields;
+      const char* kNames[] = {"OpeningCell",   "FirstReplyMarker", "RoundsPlayed",
+                              "AttackPlaced",  "DefencePlaced",    "OpeningCounter",
+                              "ComputerMoves", "BoardLock",        "ComputerLine"};
+      for (int n = 0; n < 9; ++n) fields[kNames[n]] = static_cast<Field>(20 + n);
+      for (int k = 1; k <= 5; ++k) {
+        fields["ComputerPieceOnBoard" + std::to_string(k)] = static_cast<Field>(9 + k);
+        fields["PlayerPieceOnBoard" + std::to_string(k)] = static_cast<Field>(14 + k);
+      }
+      return fields;
+    }();
+    if (kFields.contains(name)) return kFields.at(name);
+    ADD_FAILURE() << step_ << ": no field or view called '" << name << "'";
+    return Field::Cell1;
   }
 
   ScriptedRandom random;
   RecordingPlatform platform;
   Game game{random, platform};
-  Form1& form = game.form1;
+  MainWindowState& main = game.mainWindow;
+
+ private:
+  int number(const std::string& text) {
+    std::size_t used = 0;
+    try {
+      const int value = std::stoi(text, &used);
+      if (used == text.size()) return value;
+    } catch (const std::exception&) {
+    }
+    ADD_FAILURE() << step_ << ": '" << text << "' is not a number";
+    return 0;
+  }
+
+  std::string& caption(const std::string& name) {
+    return name == "status" ? main.status
+           : name == "computerScore" ? main.computerScore : main.playerScore;
+  }
+
+  Timer& timer(const std::string& name) {
+    for (const auto& [timerName, timer] : timersOf(main)) {
+      if (timerName == name) return *timer;
+    }
+    ADD_FAILURE() << step_ << ": no timer called '" << name << "'";
+    return main.computerMove;
+  }
+
+  static void addWord(std::string& words, const char* word) {
+    if (!words.empty()) words += ' ';
+    words += word;
+  }
+
+  std::string armed() {
+    std::string names;
+    for (const auto& [name, timer] : timersOf(main)) {
+      if (timer->isEnabled()) addWord(names, name);
+    }
+    return names;
+  }
+
+  std::string shownWindows() {
+    std::string names;
+    for (const auto& [name, visible] :
+         {std::pair{"playerWon", game.playerWon.visible}, {"computerWon", game.computerWon.visible},
+          {"result", game.result.visible}, {"draw", game.draw.visible},
+          {"credits", game.credits.visible}, {"start", main.startButtonVisible},
+          {"notice", game.browserNotice.visible}}) {
+      if (visible) addWord(names, name);
+    }
+    return names;
+  }
+
+  std::string step_;
 };
 
 }  // namespace quimbo::test

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/glossary.h"
 #include "shell/desktop_platform.h"
 #include "shell/shell.h"
 #include "shell/windows/announcements.h"
@@ -51,13 +52,13 @@ class Windows : public testing::Test {
     advance(kSplashTime);
   }
 
-  MainWindow& form1() { return shell.form1(); }
+  MainWindow& mainWindow() { return shell.mainWindow(); }
   static QWidget* part(QWidget* window, const QString& name) {
     auto* found = window->findChild<QWidget*>(name);
     EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
   }
-  QAction* menuItem(const char* name) { return form1().findChild<QAction*>(name); }
+  QAction* menuItem(const char* name) { return mainWindow().findChild<QAction*>(name); }
   // A left click on a window right where one of its parts lies (or in its middle), delivered as
   // the desktop would: to whatever takes the mouse at that spot.
   static void click(QWidget* window, QWidget* where = nullptr) {
@@ -73,8 +74,11 @@ class Windows : public testing::Test {
   }
   void advance(Milliseconds ms) { shell.dispatcher().send(Input::timePasses(ms)); }
 
-  QWidget* image(int n) { return part(&form1(), QStringLiteral("Image%1").arg(n)); }
-  QWidget* jugar() { return part(&form1(), "Command5"); }
+  QWidget* cell(int n) {  // the click target of cell 1..9
+    const std::string_view name = glossary::kClickTargets[static_cast<std::size_t>(n - 1)];
+    return part(&mainWindow(), QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  }
+  QWidget* jugar() { return part(&mainWindow(), "Command5"); }
   QString mpc() { return menuItem("mpc")->text(); }
   // Whether the keyboard reaches `widget`, once the desktop has had a moment to move it there.
   static bool focusOn(QWidget* widget) {
@@ -88,39 +92,40 @@ class Windows : public testing::Test {
 };
 
 TEST_F(Windows, TheMainWindowSendsEachClickAndKeyToItsOwnCellAndJugarComesFirst) {
-  EXPECT_EQ(form1().windowTitle(), " Quimbo v1.0");
-  EXPECT_TRUE(form1().minimumSize() == form1().maximumSize() &&
-              !(form1().windowFlags() & Qt::WindowMaximizeButtonHint));
-  QStringList stops;
-  for (QWidget* w = form1().nextInFocusChain(); w != &form1(); w = w->nextInFocusChain()) {
-    if (w->focusPolicy() & Qt::TabFocus) stops << w->objectName();
+  EXPECT_EQ(mainWindow().windowTitle(), " Quimbo v1.0");
+  EXPECT_TRUE(mainWindow().minimumSize() == mainWindow().maximumSize() &&
+              !(mainWindow().windowFlags() & Qt::WindowMaximizeButtonHint));
+  QWidgetList stops;
+  for (QWidget* w = mainWindow().nextInFocusChain(); w != &mainWindow(); w = w->nextInFocusChain()) {
+    if (w->focusPolicy() & Qt::TabFocus) stops << w;
   }
-  EXPECT_EQ(stops.join(' '),
-            "Command5 Image9 Image1 Image2 Image8 Image4 Image7 Image6 Image5 Image10")
-      << "Jugar first; the centre cell under it is no stop";
-  for (int n = 1; n <= 9; ++n) EXPECT_EQ(image(n)->size(), QSize(49, 47)) << n;  // 735 x 705 twips
+  const QWidgetList kOrder = {jugar(), cell(1), cell(2), cell(3),  cell(4),  cell(6),
+                              cell(7), cell(8), cell(9), part(&mainWindow(), "Image10")};
+  EXPECT_EQ(stops, kOrder) << "Jugar first, the cells row by row, the banner; none under Jugar";
+  for (int n = 1; n <= 9; ++n) EXPECT_EQ(cell(n)->size(), QSize(49, 47)) << n;  // 735 x 705 twips
   random.coins({1});
-  click(&form1(), jugar());
-  EXPECT_EQ(boardOf(game.form1.panel) + game.form1.label1, "... ... ...Comenzá vos")
+  click(&mainWindow(), jugar());
+  EXPECT_EQ(boardOf(game.mainWindow.panel) + game.mainWindow.status, "... ... ...Comenzá vos")
       << "the click over the centre cell was Jugar's";
-  click(image(1));
-  EXPECT_EQ(boardOf(game.form1.panel), ".1. ... ...");
+  click(cell(2));
+  EXPECT_EQ(boardOf(game.mainWindow.panel), ".1. ... ...");
   arrange([](Game& g) { playersTurn(g); });
-  QTest::keyClick(image(8), Qt::Key_Space);
-  EXPECT_EQ(boardOf(game.form1.panel), "... 1.. ...");
+  QTest::keyClick(cell(4), Qt::Key_Space);
+  EXPECT_EQ(boardOf(game.mainWindow.panel), "... 1.. ...");
 }
 
 TEST_F(Windows, EveryPartOfAnAnnouncementAndItsKeysAcknowledgeIt) {
   const QStringList kParts = {"", "Frame1", "Label1", "Picture1"};
-  const std::tuple<QWidget*, TimedWindow Game::*, QStringList, QString> kWindows[] = {
-      {&shell.form2(), &Game::form2, kParts + QStringList{"Enter", "Space", "Escape"}, "PC: 3"},
-      {&shell.form3(), &Game::form3, kParts, "PC: 5"},
-      {&shell.form5(), &Game::form5, kParts + QStringList{"Picture2", "Picture6"}, "PC: 4"}};
+  const std::tuple<QWidget*, AnnouncementState Game::*, QStringList, QString> kWindows[] = {
+      {&shell.playerWon(), &Game::playerWon, kParts + QStringList{"Enter", "Space", "Escape"},
+       "PC: 3"},
+      {&shell.computerWon(), &Game::computerWon, kParts, "PC: 5"},
+      {&shell.draw(), &Game::draw, kParts + QStringList{"Picture2", "Picture6"}, "PC: 4"}};
   for (const auto& [window, shown, ways, after] : kWindows) {
     for (const QString& way : ways) {
       arrange([&, shown = shown](Game& g) {
         playersTurn(g);
-        g.form1.mpc = "     PC: 3     ";
+        g.mainWindow.computerScore = "     PC: 3     ";
         (g.*shown).visible = true;
       });
       EXPECT_TRUE(!window->close() && window->isVisible())
@@ -134,18 +139,18 @@ TEST_F(Windows, EveryPartOfAnAnnouncementAndItsKeysAcknowledgeIt) {
     }
   }
   for (const char* name : {"", "Frame2", "Label3", "Picture2"}) {
-    arrange([](Game& g) { g.form4 = {true, "10", "0"}; });
-    EXPECT_FALSE(shell.form4().close());
-    click(&shell.form4(), *name ? part(&shell.form4(), name) : nullptr);
-    EXPECT_TRUE(!shell.form4().isVisible() && jugar()->isVisible()) << name;
+    arrange([](Game& g) { g.result = {true, "10", "0"}; });
+    EXPECT_FALSE(shell.result().close());
+    click(&shell.result(), *name ? part(&shell.result(), name) : nullptr);
+    EXPECT_TRUE(!shell.result().isVisible() && jugar()->isVisible()) << name;
   }
   // A double-click on the result: its second click lands on Jugar, back under it, and is lost.
   QGuiApplication::styleHints()->setMouseDoubleClickInterval(60'000);
-  arrange([](Game& g) { g.form1.command5Visible = false, g.form4 = {true, "10", "0"}; });
+  arrange([](Game& g) { g.mainWindow.startButtonVisible = false, g.result = {true, "10", "0"}; });
   const QString score = mpc();
-  click(&shell.form4());
-  click(&form1(), jugar());
-  EXPECT_TRUE(jugar()->isVisible() && game.form1.command5Visible && mpc() == score);
+  click(&shell.result());
+  click(&mainWindow(), jugar());
+  EXPECT_TRUE(jugar()->isVisible() && game.mainWindow.startButtonVisible && mpc() == score);
 }
 
 TEST_F(Windows, TheCreditsOpenOnceAndTheBannersNoticeSpeaksSpanish) {
@@ -154,15 +159,15 @@ TEST_F(Windows, TheCreditsOpenOnceAndTheBannersNoticeSpeaksSpanish) {
   int shown = 0;
   for (const QWidget* top : QApplication::topLevelWidgets()) shown += top->isVisible();
   EXPECT_EQ(shown, 2) << "the board and one credits window";
-  EXPECT_TRUE(!shell.form7().close() && shell.form7().isVisible()) << "it goes only by Aceptar";
-  QTest::keyClick(&shell.form7(), Qt::Key_Return);
-  EXPECT_FALSE(shell.form7().isVisible()) << "Enter presses Aceptar";
+  EXPECT_TRUE(!shell.credits().close() && shell.credits().isVisible()) << "it goes only by Aceptar";
+  QTest::keyClick(&shell.credits(), Qt::Key_Return);
+  EXPECT_FALSE(shell.credits().isVisible()) << "Enter presses Aceptar";
   menuItem("msobre")->trigger();
-  click(&shell.form7(), part(&shell.form7(), "Command1"));
-  EXPECT_FALSE(shell.form7().isVisible());
+  click(&shell.credits(), part(&shell.credits(), "Command1"));
+  EXPECT_FALSE(shell.credits().isVisible());
   platform.browserStarts = false;
-  click(part(&form1(), "Image10"));
-  auto* notice = form1().findChild<QMessageBox*>("BrowserNotice");
+  click(part(&mainWindow(), "Image10"));
+  auto* notice = mainWindow().findChild<QMessageBox*>("BrowserNotice");
   ASSERT_TRUE(notice && notice->isVisible() && !notice->isModal() && notice->buttons().size() == 1);
   EXPECT_EQ(notice->buttons()[0]->text(), "Aceptar");
   notice->buttons()[0]->click();
@@ -201,18 +206,18 @@ TEST(Program, OpensOnTheSplashWhichCannotBeClosedAndEndsFromTheCloseButton) {
   Game game(random, platform);
   Shell shell(game, Dispatcher::Time::Manual);
   shell.start();
-  EXPECT_FALSE(shell.form6()->close()) << "that would leave the program without a window";
+  EXPECT_FALSE(shell.splash()->close()) << "that would leave the program without a window";
   shell.dispatcher().send(Input::timePasses(kSplashTime));
-  EXPECT_TRUE(!shell.form6() && shell.form1().isVisible()) << "the splash gives way to the board";
-  game.form1.timer1.enable();
-  shell.form1().close();
+  EXPECT_TRUE(!shell.splash() && shell.mainWindow().isVisible()) << "the splash gives way to the board";
+  game.mainWindow.computerMove.enable();
+  shell.mainWindow().close();
   EXPECT_TRUE(platform.quits == 1 && game.ended);
   shell.dispatcher().send(Input::timePasses(5000));
-  EXPECT_TRUE(game.form1.timer1.isEnabled()) << "nothing ticks any more";
+  EXPECT_TRUE(game.mainWindow.computerMove.isEnabled()) << "nothing ticks any more";
 }
 
 TEST_F(Windows, AScreenReaderReadsCleanNamesAndNothingDecorativeOrInternal) {
-  const QStringList nodes = tree(of(&form1()));
+  const QStringList nodes = tree(of(&mainWindow()));
   for (const char* node :
        {"9:Quimbo v1.0", "c:Sobre", "29:PC: 0", "29:Jug: 0", "c:Salir", "2b:Jugar",
         "2b:Rincón Lúdico", "2b:Casilla superior izquierda: vacía"}) {
@@ -225,29 +230,29 @@ TEST_F(Windows, AScreenReaderReadsCleanNamesAndNothingDecorativeOrInternal) {
         << node.toStdString();
   }
   EXPECT_EQ(of(menuItem("mpc"))->actionInterface(), nullptr) << "the score is read, not pressed";
-  QAccessibleInterface* status = of(form1().findChild<QLabel*>("Label1"));
+  QAccessibleInterface* status = of(mainWindow().findChild<QLabel*>("Label1"));
   EXPECT_EQ(status->role(), QAccessible::Notification);
-  arrange([](Game& g) { g.news = {"Comenzá vos.", g.news.number + 1}, g.form1.label1.clear(); });
+  arrange([](Game& g) { g.news = {"Comenzá vos.", g.news.number + 1}, g.mainWindow.status.clear(); });
   EXPECT_EQ(status->text(QAccessible::Name), "Comenzá vos.");
   EXPECT_EQ(status->textInterface()->text(0, status->textInterface()->characterCount()),
             "Comenzá vos.")
       << "the news can be read again once the line on screen is blank";
-  EXPECT_EQ(of(image(9))->text(QAccessible::Description), "Todavía no hay partida: pulsá Jugar.");
-  EXPECT_EQ(of(part(&form1(), "Image10"))->text(QAccessible::Description),
+  EXPECT_EQ(of(cell(1))->text(QAccessible::Description), "Todavía no hay partida: pulsá Jugar.");
+  EXPECT_EQ(of(part(&mainWindow(), "Image10"))->text(QAccessible::Description),
             "Abre www.rinconludico.example en el navegador");
-  of(image(9))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  of(cell(1))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(QTest::qWaitFor([&] {
     return game.news.text == "Todavía no hay partida: pulsá Jugar.";
   })) << "a screen reader's press reaches the game, which tells why it refused it";
 }
 
 TEST_F(Windows, AnnouncementsAreAlertsThatSayWhatHappenedAndWhatToDo) {
-  arrange([](Game& g) { g.form4 = {true, "6", "4"}; });
+  arrange([](Game& g) { g.result = {true, "6", "4"}; });
   const std::pair<QWidget*, const char*> kAlerts[] = {
-      {&shell.form2(), "Ganador|Ganaste la ronda. Hacé clic o pulsá Enter para seguir."},
-      {&shell.form3(), "Ganador|La PC ganó la ronda. Hacé clic o pulsá Enter para seguir."},
-      {&shell.form5(), "Empate|La ronda terminó empatada. Hacé clic o pulsá Enter para seguir."},
-      {&shell.form4(),
+      {&shell.playerWon(), "Ganador|Ganaste la ronda. Hacé clic o pulsá Enter para seguir."},
+      {&shell.computerWon(), "Ganador|La PC ganó la ronda. Hacé clic o pulsá Enter para seguir."},
+      {&shell.draw(), "Empate|La ronda terminó empatada. Hacé clic o pulsá Enter para seguir."},
+      {&shell.result(),
        "Resultado Final|La PC hizo 6 puntos y vos 4. Hacé clic o pulsá Enter para jugar otra."}};
   for (const auto& [window, alert] : kAlerts) {
     EXPECT_EQ(tree(of(window)), QStringList{"8:" + QString::fromUtf8(alert).section('|', 0, 0)})
@@ -257,23 +262,23 @@ TEST_F(Windows, AnnouncementsAreAlertsThatSayWhatHappenedAndWhatToDo) {
 }
 
 TEST_F(Windows, ArrowsMoveOnTheBoardAndStayOnItAndEnterPresses) {
-  form1().activateWindow();
+  mainWindow().activateWindow();
   jugar()->setFocus();
   ASSERT_TRUE(focusOn(jugar()));
-  const char* kSteps = "U1 L9 U9 L9 D8 RCommand5 R4 D5 D5 R5 L6 UCommand5";
+  const char* kSteps = "U2 L1 U1 L1 D4 RJ R6 D9 D9 R9 L8 UJ";  // J is Jugar, over the centre
   for (const QString& step : QString(kSteps).split(' ')) {
     const std::map<QChar, Qt::Key> keys = {
         {'U', Qt::Key_Up}, {'D', Qt::Key_Down}, {'L', Qt::Key_Left}, {'R', Qt::Key_Right}};
     QTest::keyClick(QApplication::focusWidget(), keys.at(step[0]));
     const QString then = step.mid(1);
-    EXPECT_EQ(QApplication::focusWidget(), then.size() == 1 ? image(then.toInt()) : jugar())
+    EXPECT_EQ(QApplication::focusWidget(), then == "J" ? jugar() : cell(then.toInt()))
         << step.toStdString();
   }
   random.coins({1});
   QTest::keyClick(jugar(), Qt::Key_Enter);
-  EXPECT_TRUE(focusOn(image(3))) << "after Jugar, the board";
-  QTest::keyClick(image(3), Qt::Key_Return);
-  EXPECT_EQ(boardOf(game.form1.panel), "... .1. ...");
+  EXPECT_TRUE(focusOn(cell(5))) << "after Jugar, the board";
+  QTest::keyClick(cell(5), Qt::Key_Return);
+  EXPECT_EQ(boardOf(game.mainWindow.panel), "... .1. ...");
 }
 
 }  // namespace

@@ -35,35 +35,35 @@ int main(int argc, char* argv[]) {
   quimbo::Shell shell(game, quimbo::Dispatcher::Time::Manual);
   auto& dispatcher = shell.dispatcher();
   shell.start();
-  save(*shell.form6(), folder, "splash");
+  save(*shell.splash(), folder, "splash");
   dispatcher.send(Input::timePasses(3000));
-  save(shell.form1(), folder, "main-window");
+  save(shell.mainWindow(), folder, "main-window");
 
   // A round in progress: the player opens in a corner, the computer answers in the centre.
   dispatcher.send({Action::PressStart});
-  save(shell.form1(), folder, "main-window-start");
+  save(shell.mainWindow(), folder, "main-window-start");
   dispatcher.send(Input::timePasses(1000));
-  for (int image : {9, 6}) {
-    dispatcher.send(Input::clickImage(image));
+  for (int cell : {1, 8}) {
+    dispatcher.send(Input::clickCell(cell));
     dispatcher.send(Input::timePasses(1000));
   }
-  save(shell.form1(), folder, "main-window-playing");
+  save(shell.mainWindow(), folder, "main-window-playing");
 
-  dispatcher.send({Action::ChooseSobre});
-  save(shell.form7(), folder, "credits");
-  dispatcher.send({Action::PressAceptar});
+  dispatcher.send({Action::OpenCredits});
+  save(shell.credits(), folder, "credits");
+  dispatcher.send({Action::CloseCredits});
 
   // Every announcement at once, as no game shows them, to picture each.
-  game.form2.visible = true;
-  game.form3.visible = true;
-  game.form5.visible = true;
-  game.form1.mpc = "     PC: 6     ";
-  game.form1.mjug = "    Jug: 4     ";
+  game.playerWon.visible = true;
+  game.computerWon.visible = true;
+  game.draw.visible = true;
+  game.mainWindow.computerScore = "     PC: 6     ";
+  game.mainWindow.playerScore = "    Jug: 4     ";
   quimbo::showMatchResult(game);
   dispatcher.redraw();
-  save(shell.form2(), folder, "player-won");
-  save(shell.form3(), folder, "computer-won");
-  save(shell.form5(), folder, "draw");
-  save(shell.form4(), folder, "match-result");
+  save(shell.playerWon(), folder, "player-won");
+  save(shell.computerWon(), folder, "computer-won");
+  save(shell.draw(), folder, "draw");
+  save(shell.result(), folder, "match-result");
   return 0;
 }

@@ -1,9 +1,16 @@
-// The computer player, read top to bottom: the line table the first two stages share, "Ataque",
-// "Defensa", then "Aleatorio" with its opening preferences and its fall-back to chance.
+// The computer player, read top to bottom: the line table the first two stages share, attack
+// ("Ataque"), defend ("Defensa"), then playByPreference ("Aleatorio") with its opening preferences
+// and its fall-back to chance.
 #include "core/computer/computer_player.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <string>
+
+#include "core/model/board.h"
+#include "core/model/board_state.h"
+#include "core/model/state_panel.h"
 
 namespace quimbo {
 
@@ -46,79 +53,79 @@ std::optional<int> firstOpenLine(const StatePanel& panel, Side side) {
   return std::nullopt;
 }
 
-// What follows a placing move of "Defensa" or "Aleatorio": a line of three announces the
+// What follows a placing move of defend or playByPreference: a line of three announces the
 // computer's round, a full board a draw, and every move short of a win is counted.
-void endPlacingMove(Form1& form, std::int64_t movesMade) {
-  if (hasLine(form.panel, Side::Matrix)) {
-    form.timer4.enable();
-    form.panel.setText(Text27, "1");
+void endPlacingMove(MainWindowState& main, std::int64_t movesMade) {
+  if (hasLine(main.panel, Side::Computer)) {
+    main.announceComputerWin.enable();
+    main.panel.setText(BoardLock, "1");
     return;
   }
-  if (isBoardFull(form.panel)) {
-    form.panel.setText(Text27, "1");
-    form.timer5.enable();
+  if (isBoardFull(main.panel)) {
+    main.panel.setText(BoardLock, "1");
+    main.announceDraw.enable();
   }
-  form.panel.setNumber(Text26, movesMade + 1);
+  main.panel.setNumber(ComputerMoves, movesMade + 1);
 }
 
-void pressCommand2(Form1& form, Random& random);
-void pressCommand1(Form1& form, Random& random);
+void defend(MainWindowState& main, Random& random);
+void playByPreference(MainWindowState& main, Random& random);
 
 }  // namespace
 
-// ---- "Ataque": complete a line of its own ------------------------------------------------------
+// ---- attack, "Ataque": complete a line of its own ----------------------------------------------
 
-void pressCommand3(Form1& form, Random& random) {
-  StatePanel& panel = form.panel;
-  form.timer1.disable();
-  panel.setText(Text23, "0");
+void attack(MainWindowState& main, Random& random) {
+  StatePanel& panel = main.panel;
+  main.computerMove.disable();
+  panel.setText(AttackPlaced, "0");
 
   // While the player has just opened the round, the computer's first reply is left to the
-  // opening preferences of "Aleatorio".
-  if (panel.number(Text21) != 5) {
-    const auto target = firstOpenLine(panel, Side::Matrix);
-    const auto piece = firstPieceInHand(panel, Side::Matrix);
+  // opening preferences of playByPreference.
+  if (panel.number(FirstReplyMarker) != 5) {
+    const auto target = firstOpenLine(panel, Side::Computer);
+    const auto piece = firstPieceInHand(panel, Side::Computer);
     if (target && piece) {
-      form.putPiece(*piece, *target, Side::Matrix);
-      panel.setText(Text23, "1");
+      main.putPiece(*piece, *target, Side::Computer);
+      panel.setText(AttackPlaced, "1");
       // The line is complete: the round is the computer's, even if the board is now full.
-      panel.setText(Text21, "");
-      panel.setText(Text28, "0");
-      panel.setText(Text27, "1");
-      form.timer4.enable();
+      panel.setText(FirstReplyMarker, "");
+      panel.setText(ComputerLine, "0");
+      panel.setText(BoardLock, "1");
+      main.announceComputerWin.enable();
       return;
     }
   }
 
-  panel.setText(Text27, "0");  // the board opens for the player's next move
-  pressCommand2(form, random);
+  panel.setText(BoardLock, "0");  // the board opens for the player's next move
+  defend(main, random);
 }
 
 namespace {
 
-// ---- "Defensa": block the player's line --------------------------------------------------------
+// ---- defend, "Defensa": block the player's line ------------------------------------------------
 
-void pressCommand2(Form1& form, Random& random) {
-  StatePanel& panel = form.panel;
-  panel.setText(Text24, "0");
-  const std::int64_t movesMade = panel.number(Text26);
+void defend(MainWindowState& main, Random& random) {
+  StatePanel& panel = main.panel;
+  panel.setText(DefencePlaced, "0");
+  const std::int64_t movesMade = panel.number(ComputerMoves);
 
-  const bool firstReply = panel.number(Text21) == 5;
+  const bool firstReply = panel.number(FirstReplyMarker) == 5;
   const auto target = firstReply ? std::nullopt : firstOpenLine(panel, Side::Player);
-  const auto piece = firstPieceInHand(panel, Side::Matrix);
+  const auto piece = firstPieceInHand(panel, Side::Computer);
   if (!target || !piece) {
-    pressCommand1(form, random);
+    playByPreference(main, random);
     return;
   }
 
   // One block per move, even when the player threatens more than one line.
-  form.putPiece(*piece, *target, Side::Matrix);
-  panel.setText(Text24, "1");
-  panel.setText(Text21, "");
-  endPlacingMove(form, movesMade);
+  main.putPiece(*piece, *target, Side::Computer);
+  panel.setText(DefencePlaced, "1");
+  panel.setText(FirstReplyMarker, "");
+  endPlacingMove(main, movesMade);
 }
 
-// ---- "Aleatorio": opening preferences, then chance ---------------------------------------------
+// ---- playByPreference, "Aleatorio": opening preferences, then chance ---------------------------
 
 // Group A, the player opened and the computer took the centre: two player cells that both share a
 // line with one corner make that corner the target. In A1..A4 the two cells are the edges next to
@@ -159,7 +166,7 @@ int drawEdge(Random& random) {
 // or not. The target may be occupied: then the caller falls back to chance.
 std::optional<int> preferredCell(const StatePanel& panel, std::int64_t openings,
                                  std::int64_t movesMade, Random& random) {
-  const std::string& centre = panel.text(Text5);
+  const std::string& centre = panel.text(Cell5);
   const bool repliesToPlayersOpening = playerOpenedRound(openings) && movesMade == 1 && centre == "0";
 
   if (repliesToPlayersOpening) {
@@ -178,11 +185,11 @@ std::optional<int> preferredCell(const StatePanel& panel, std::int64_t openings,
     }
   }
 
-  if (panel.number(Text21) == 5 && centre.empty()) return 5;  // C0
+  if (panel.number(FirstReplyMarker) == 5 && centre.empty()) return 5;  // C0
 
   if (computerOpenedRound(openings) && movesMade == 0) {
     for (const CornerRule& rule : kGroupB) {
-      if (holdsMark(panel, rule.computerCorner, Side::Matrix) && centre == rule.centre) {
+      if (holdsMark(panel, rule.computerCorner, Side::Computer) && centre == rule.centre) {
         return rule.target;
       }
     }
@@ -197,31 +204,31 @@ std::optional<int> preferredCell(const StatePanel& panel, std::int64_t openings,
 }
 
 // Puts the computer's next piece on `cell` if the cell is empty and a piece is in hand.
-bool tryToPlace(Form1& form, int cell) {
-  if (!isEmptyCell(form.panel, cell)) return false;
-  const auto piece = firstPieceInHand(form.panel, Side::Matrix);
+bool tryToPlace(MainWindowState& main, int cell) {
+  if (!isEmptyCell(main.panel, cell)) return false;
+  const auto piece = firstPieceInHand(main.panel, Side::Computer);
   if (!piece) return false;
-  form.putPiece(*piece, cell, Side::Matrix);
+  main.putPiece(*piece, cell, Side::Computer);
   return true;
 }
 
-void pressCommand1(Form1& form, Random& random) {
-  StatePanel& panel = form.panel;
-  const std::int64_t openings = panel.number(Text25);
-  const std::int64_t movesMade = panel.number(Text26);
+void playByPreference(MainWindowState& main, Random& random) {
+  StatePanel& panel = main.panel;
+  const std::int64_t openings = panel.number(OpeningCounter);
+  const std::int64_t movesMade = panel.number(ComputerMoves);
 
   const auto preferred = preferredCell(panel, openings, movesMade, random);
-  if (!preferred || !tryToPlace(form, *preferred)) {
+  if (!preferred || !tryToPlace(main, *preferred)) {
     // Chance must have somewhere to go, or the draws would never end; the round flow never gets
     // here with a full board or no piece in hand.
-    if (isBoardFull(panel) || !firstPieceInHand(panel, Side::Matrix)) return;
+    if (isBoardFull(panel) || !firstPieceInHand(panel, Side::Computer)) return;
     do {
       random.reseed();
-    } while (!tryToPlace(form, drawCell(random)));
+    } while (!tryToPlace(main, drawCell(random)));
   }
 
-  panel.setText(Text21, "");
-  endPlacingMove(form, movesMade);
+  panel.setText(FirstReplyMarker, "");
+  endPlacingMove(main, movesMade);
 }
 
 }  // namespace

@@ -1,15 +1,14 @@
-// The computer's move, in three chained stages behind three hidden buttons of the main window:
-// "Ataque" completes a line of its own, "Defensa" blocks the player's, "Aleatorio" follows its
-// opening preferences or chance. A stage that makes no move presses the next one, which runs to
-// completion inside the press.
+// The computer's move, in three chained stages: "Ataque" completes a line of its own, "Defensa"
+// blocks the player's, "Aleatorio" follows its opening preferences or chance. A stage that makes
+// no move hands over to the next one, which runs to completion before the first returns.
 #pragma once
 
-#include "core/model/form1.h"
+#include "core/model/main_window_state.h"
 #include "core/model/random.h"
 
 namespace quimbo {
 
-// Command3, "Ataque": pressed by Timer1's tick one second after the player's move.
-void pressCommand3(Form1& form, Random& random);
+// "Ataque", the first stage: a second after the player's move, the computer's move timer runs it.
+void attack(MainWindowState& main, Random& random);
 
 }  // namespace quimbo

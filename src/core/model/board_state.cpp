@@ -7,7 +7,7 @@ namespace quimbo {
 
 std::optional<PieceSlot> firstPieceInHand(const StatePanel& panel, Side side) {
   for (const PieceSlot& piece : piecesOf(side)) {
-    if (panel.text(piece.flag).empty()) return piece;
+    if (panel.text(piece.onBoard).empty()) return piece;
   }
   return std::nullopt;
 }

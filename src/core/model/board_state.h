@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -11,28 +12,31 @@
 namespace quimbo {
 
 // The mark a side writes into a cell.
-constexpr const char* markOf(Side side) { return side == Side::Matrix ? "0" : "1"; }
+constexpr const char* markOf(Side side) { return side == Side::Computer ? "0" : "1"; }
 
-// One piece of a side: its picture (Picture1..Picture10) and the field that flags it as used.
+// One piece of a side: where it stands among the window's ten pieces (the computer's five, then
+// the player's five), and the field that says whether it is on the board.
 struct PieceSlot {
-  int picture;
-  Field flag;
+  std::size_t index;
+  Field onBoard;
 };
 
 inline constexpr std::array<PieceSlot, 5> kComputerPieces{{
-    {1, Field::Text10}, {2, Field::Text11}, {3, Field::Text12},
-    {4, Field::Text13}, {5, Field::Text14},
+    {0, Field::ComputerPieceOnBoard1}, {1, Field::ComputerPieceOnBoard2},
+    {2, Field::ComputerPieceOnBoard3}, {3, Field::ComputerPieceOnBoard4},
+    {4, Field::ComputerPieceOnBoard5},
 }};
 inline constexpr std::array<PieceSlot, 5> kPlayerPieces{{
-    {6, Field::Text15}, {7, Field::Text16}, {8, Field::Text17},
-    {9, Field::Text18}, {10, Field::Text19},
+    {5, Field::PlayerPieceOnBoard1}, {6, Field::PlayerPieceOnBoard2},
+    {7, Field::PlayerPieceOnBoard3}, {8, Field::PlayerPieceOnBoard4},
+    {9, Field::PlayerPieceOnBoard5},
 }};
 
 constexpr const std::array<PieceSlot, 5>& piecesOf(Side side) {
-  return side == Side::Matrix ? kComputerPieces : kPlayerPieces;
+  return side == Side::Computer ? kComputerPieces : kPlayerPieces;
 }
 
-// The lowest-numbered piece of the side whose flag is exactly "", if any.
+// The side's first piece still in hand (its field exactly ""), if any.
 std::optional<PieceSlot> firstPieceInHand(const StatePanel& panel, Side side);
 
 const std::string& cellText(const StatePanel& panel, int cell);

@@ -32,7 +32,9 @@ std::int64_t readNumber(std::string_view text) {
 
 StatePanel::StatePanel() {
   using enum Field;
-  for (Field counter : {Text22, Text23, Text24, Text26}) setText(counter, "0");
+  for (Field counter : {RoundsPlayed, AttackPlaced, DefencePlaced, ComputerMoves}) {
+    setText(counter, "0");
+  }
 }
 
 void StatePanel::clear(Field first, Field last) {

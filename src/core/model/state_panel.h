@@ -2,37 +2,38 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace quimbo {
 
-// What each field holds while a match runs:
-//   Text1..Text9    board cells, row by row from the top left: "1" player, "0" computer, "" empty
-//   Text10..Text14  flags of the computer's pieces Picture1..Picture5: "" in hand, "1" on the board
-//   Text15..Text19  flags of the player's pieces Picture6..Picture10
-//   Text20          the computer's opening cell, "1".."9", or ""
-//   Text21          first-reply marker: "5" from a round the player opens until the computer
-//                   answers
-//   Text22          rounds played in the match
-//   Text23, Text24  move flags of the winning and the blocking stage ("1" when they placed a piece)
-//   Text25          opening counter: odd while the player opened the round, even for the computer
-//   Text26          the computer's counted moves in the round
-//   Text27          board lock: "1" while the player may not move
-//   Text28          line lock: "0" once the computer has completed a line in the round
-// Every value is text and every test is an exact, case-sensitive string compare.
+// What each field holds while a match runs. Every value is text and every test is an exact,
+// case-sensitive string compare.
 enum class Field {
-  Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9,
-  Text10, Text11, Text12, Text13, Text14,
-  Text15, Text16, Text17, Text18, Text19,
-  Text20, Text21, Text22, Text23, Text24, Text25, Text26, Text27, Text28,
+  // The board, row by row from the top left: "1" the player's mark, "0" the computer's, "" empty.
+  Cell1 = 1, Cell2, Cell3, Cell4, Cell5, Cell6, Cell7, Cell8, Cell9,
+  // Whether each of a side's five pieces is on the board ("1") or still in hand ("").
+  ComputerPieceOnBoard1, ComputerPieceOnBoard2, ComputerPieceOnBoard3, ComputerPieceOnBoard4,
+  ComputerPieceOnBoard5,
+  PlayerPieceOnBoard1, PlayerPieceOnBoard2, PlayerPieceOnBoard3, PlayerPieceOnBoard4,
+  PlayerPieceOnBoard5,
+  OpeningCell,       // where the computer's opening piece goes, "1".."9", or ""
+  FirstReplyMarker,  // "5" from a round the player opens until the computer answers
+  RoundsPlayed,      // rounds played in the match
+  AttackPlaced,      // "1" when the computer's attack placed a piece, else "0"
+  DefencePlaced,     // "1" when its defence placed a piece, else "0"
+  OpeningCounter,    // odd while the player opened the round, even for the computer
+  ComputerMoves,     // the computer's counted moves in the round
+  BoardLock,         // "1" while the player may not move
+  ComputerLine,      // "0" once the computer has completed a line in the round: the board is shut
 };
 
 inline constexpr int kFieldCount = 28;
 
-// Who opened the round, by the opening counter Text25 (1, 3, 5: the player; 0, 2, 4: the
-// computer); any other value matches neither.
+// Who opened the round, by the opening counter (1, 3, 5: the player; 0, 2, 4: the computer); any
+// other value matches neither.
 constexpr bool playerOpenedRound(std::int64_t openings) {
   return openings == 1 || openings == 3 || openings == 5;
 }
@@ -49,7 +50,7 @@ constexpr Field cellField(int cell) { return static_cast<Field>(cell); }
 std::int64_t readNumber(std::string_view text);
 
 class StatePanel {
-public:
+ public:
   StatePanel();  // every field at its design-time text
 
   const std::string& text(Field field) const { return texts_[index(field)]; }
@@ -61,7 +62,7 @@ public:
   // Sets the fields first..last (inclusive) to "", in order.
   void clear(Field first, Field last);
 
-private:
+ private:
   static std::size_t index(Field field) { return static_cast<std::size_t>(field) - 1; }
 
   std::array<std::string, kFieldCount> texts_;

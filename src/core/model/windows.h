@@ -11,26 +11,34 @@ namespace quimbo {
 inline constexpr Milliseconds kNextRoundDelay = 1000;
 inline constexpr Milliseconds kSplashTime = 3000;
 
-// A window that is shown and hidden: the credits Form7, never unloaded, and the browser notice.
+// A window that is shown and hidden: the credits, never unloaded, and the browser notice.
 struct WindowState {
   bool visible = false;
 };
 
-// A window with a timer of its own: the outcome windows Form2, Form3 and Form5, whose timer
-// prepares the next round a second after the click (the window object lives on while closed), and
-// the splash Form6, whose timer leaves it for the main window.
-struct TimedWindow {
-  TimedWindow(Clock& clock, Milliseconds interval) : timer1(clock, interval) {}
+// A window that announces the end of a round: the player's win, the computer's, or a draw. The
+// window object lives on while closed, and its timer prepares the next round a second after the
+// click.
+struct AnnouncementState {
+  explicit AnnouncementState(Clock& clock) : nextRound(clock, kNextRoundDelay) {}
 
   bool visible = false;
-  Timer timer1;
+  Timer nextRound;
 };
 
-// Form4, loaded afresh at the end of each match with both totals.
+// The splash, on screen when the program starts, and its timer that leaves it for the main window.
+struct SplashState {
+  explicit SplashState(Clock& clock) : timeUp(clock, kSplashTime) {}
+
+  bool visible = false;
+  Timer timeUp;
+};
+
+// "Resultado Final", loaded afresh at the end of each match with both totals.
 struct ResultWindowState {
   bool visible = false;
-  std::string label2;  // the computer's points
-  std::string label3;  // the player's points
+  std::string computerPoints;
+  std::string playerPoints;
 };
 
 }  // namespace quimbo

@@ -1,6 +1,8 @@
 // Match start, opening choice and opening piece.
 #include "core/rules/match_start.h"
 
+#include <cstdint>
+
 #include "core/rules/score_captions.h"
 
 namespace quimbo {
@@ -15,10 +17,10 @@ int tossFreshCoin(Random& random) {
 }
 
 // The computer opens: its opening cell, announced, its piece a second later.
-void announceOpening(Form1& form, int cell) {
-  form.panel.setNumber(Text20, cell);
-  form.label1 = "Comienzo yo";
-  form.timer2.enable();
+void announceOpening(MainWindowState& main, int cell) {
+  main.panel.setNumber(OpeningCell, cell);
+  main.status = "Comienzo yo";
+  main.openingPiece.enable();
 }
 
 }  // namespace
@@ -30,42 +32,43 @@ int chooseOpeningCell(Random& random) {
   }
 }
 
-void pressCommand5(Form1& form, Random& random) {
-  if (!form.command5Visible) return;
-  StatePanel& panel = form.panel;
-  panel.setText(Text27, "1");  // the board stays locked while the match starts
-  form.command5Visible = false;
-  form.mjug = scoreCaption(Side::Player, 0);
-  form.mpc = scoreCaption(Side::Matrix, 0);
-  panel.clear(Text1, Text20);
-  panel.setText(Text26, "0");
-  form.parkPieces();
+void startMatch(MainWindowState& main, Random& random) {
+  if (!main.startButtonVisible) return;
+  StatePanel& panel = main.panel;
+  panel.setText(BoardLock, "1");  // the board stays locked while the match starts
+  main.startButtonVisible = false;
+  main.playerScore = scoreCaption(Side::Player, 0);
+  main.computerScore = scoreCaption(Side::Computer, 0);
+  panel.clear(Cell1, OpeningCell);
+  panel.setText(ComputerMoves, "0");
+  main.parkPieces();
 
   if (tossFreshCoin(random) == 0) {
-    panel.setText(Text25, "0");
-    announceOpening(form, chooseOpeningCell(random));
+    panel.setText(OpeningCounter, "0");
+    announceOpening(main, chooseOpeningCell(random));
   } else {
-    panel.setText(Text25, "1");
-    invitePlayerToOpen(form);
+    panel.setText(OpeningCounter, "1");
+    invitePlayerToOpen(main);
   }
 }
 
-void pressCommand4(Form1& form, Random& random) {
-  announceOpening(form, chooseOpeningCell(random));
+void computerOpens(MainWindowState& main, Random& random) {
+  announceOpening(main, chooseOpeningCell(random));
 }
 
-void invitePlayerToOpen(Form1& form) {
-  form.label1 = "Comenzá vos";
-  form.panel.setText(Text21, "5");
-  form.panel.setText(Text27, "0");
+void invitePlayerToOpen(MainWindowState& main) {
+  main.status = "Comenzá vos";
+  main.panel.setText(FirstReplyMarker, "5");
+  main.panel.setText(BoardLock, "0");
 }
 
-void tickTimer2(Form1& form) {
-  form.timer2.disable();
-  const std::int64_t cell = form.panel.number(Text20);
-  if (cell >= 1 && cell <= 9)
-    form.putPiece(kComputerPieces[0], static_cast<int>(cell), Side::Matrix);
-  form.panel.setText(Text27, "0");
+void putOpeningPiece(MainWindowState& main) {
+  main.openingPiece.disable();
+  const std::int64_t cell = main.panel.number(OpeningCell);
+  if (cell >= 1 && cell <= 9) {
+    main.putPiece(kComputerPieces[0], static_cast<int>(cell), Side::Computer);
+  }
+  main.panel.setText(BoardLock, "0");
 }
 
 }  // namespace quimbo

@@ -2,7 +2,7 @@
 // invitation to the player.
 #pragma once
 
-#include "core/model/form1.h"
+#include "core/model/main_window_state.h"
 #include "core/model/random.h"
 
 namespace quimbo {
@@ -11,17 +11,17 @@ namespace quimbo {
 // edge. The generator is reseeded before every coin.
 int chooseOpeningCell(Random& random);
 
-// The start button: clears the board and the score, and a coin decides who opens the first round.
-// Ignored while the button is hidden.
-void pressCommand5(Form1& form, Random& random);
+// "Jugar": clears the board and the score, and a coin decides who opens the first round. Ignored
+// while the button is hidden.
+void startMatch(MainWindowState& main, Random& random);
 
-// "Play": the computer chooses its opening cell and puts its piece there one second later.
-void pressCommand4(Form1& form, Random& random);
+// The computer opens the round: it chooses its opening cell and puts its piece there a second later.
+void computerOpens(MainWindowState& main, Random& random);
 
 // The player opens the round: "Comenzá vos", the first-reply marker, and the board opens.
-void invitePlayerToOpen(Form1& form);
+void invitePlayerToOpen(MainWindowState& main);
 
-// Timer2's tick: the computer's opening piece goes down and the player may move.
-void tickTimer2(Form1& form);
+// A second after the computer chose it, its opening piece goes down and the player may move.
+void putOpeningPiece(MainWindowState& main);
 
 }  // namespace quimbo

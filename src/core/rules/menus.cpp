@@ -5,16 +5,16 @@
 
 namespace quimbo {
 
-void chooseSobre(Game& game) { game.form7.visible = true; }
+void openCredits(Game& game) { game.credits.visible = true; }
 
-void pressAceptar(Game& game) { game.form7.visible = false; }
+void closeCredits(Game& game) { game.credits.visible = false; }
 
-void chooseSalir(Game& game) {
+void leave(Game& game) {
   game.ended = true;
   game.platform.quit();
 }
 
-void clickImage10(Game& game) {
+void openPartnerSite(Game& game) {
   if (!game.platform.openUrl(std::string(kPartnerSiteAddress))) browserFailed(game);
 }
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "core/game.h"
+#include "core/model/game_state.h"
 
 namespace quimbo {
 
@@ -13,14 +13,14 @@ inline constexpr std::string_view kPartnerSiteHost = "www.rinconludico.example";
 inline constexpr std::string_view kPartnerSiteAddress = "https://www.rinconludico.example/";
 
 // "&Sobre ": shows the credits, in any state of the game; a second choice leaves one window.
-void chooseSobre(Game& game);
+void openCredits(Game& game);
 // "Aceptar" on the credits: hides them.
-void pressAceptar(Game& game);
+void closeCredits(Game& game);
 // " &Salir", and the main window's close button: ends the program at once.
-void chooseSalir(Game& game);
+void leave(Game& game);
 // The link banner: opens the partner site in the browser, once per click, without waiting for it.
 // When no browser could be started the game says so and carries on.
-void clickImage10(Game& game);
+void openPartnerSite(Game& game);
 // The browser's opener gave up after it started (it found no browser, or the browser failed): the
 // game says so, as when none could be started.
 void browserFailed(Game& game);

@@ -5,35 +5,35 @@ namespace quimbo {
 
 using enum Field;
 
-Refusal refusalOf(const Form1& form, int cell) {
-  if (form.command5Visible) return Refusal::NoMatch;
-  if (isOccupiedCell(form.panel, cell)) return Refusal::Occupied;
-  if (form.panel.text(Text27) == "1") return Refusal::NotYourTurn;  // the computer's second
-  if (form.panel.text(Text28) == "0") return Refusal::NotYourTurn;  // the computer's line
+Refusal refusalOf(const MainWindowState& main, int cell) {
+  if (main.startButtonVisible) return Refusal::NoMatch;
+  if (isOccupiedCell(main.panel, cell)) return Refusal::Occupied;
+  if (main.panel.text(BoardLock) == "1") return Refusal::NotYourTurn;    // the computer's second
+  if (main.panel.text(ComputerLine) == "0") return Refusal::NotYourTurn;  // the computer's line
   return Refusal::None;
 }
 
-void clickImage(Form1& form, int image) {
-  if (image < 1 || image > 9) return;
-  const int cell = cellOfClickTarget(image);
-  StatePanel& panel = form.panel;
-  if (refusalOf(form, cell) != Refusal::None) return;
+Refusal playerMove(MainWindowState& main, int cell) {
+  if (cell < 1 || cell > 9) return Refusal::None;  // no cell of the board: nothing to tell
+  StatePanel& panel = main.panel;
+  if (const Refusal refusal = refusalOf(main, cell); refusal != Refusal::None) return refusal;
   const auto piece = firstPieceInHand(panel, Side::Player);
-  if (!piece) return;  // all five pieces are already on the board
+  if (!piece) return Refusal::None;  // all five pieces are already on the board
 
-  form.putPiece(*piece, cell, Side::Player);
-  panel.setText(Text27, "1");
+  main.putPiece(*piece, cell, Side::Player);
+  panel.setText(BoardLock, "1");
 
   const bool madeLine = hasLine(panel, Side::Player);
   if (madeLine) {
-    form.timer3.enable();
-  } else if (piece->picture != kPlayerPieces.back().picture) {
+    main.announcePlayerWin.enable();
+  } else if (piece->index != kPlayerPieces.back().index) {
     // The fifth piece is the ninth move of a round the player opened: the board is full and
     // the computer has nothing left to answer.
-    form.timer1.enable();
+    main.computerMove.enable();
   }
-  form.label1.clear();
-  if (!madeLine && isBoardFull(panel)) form.timer5.enable();
+  main.status.clear();
+  if (!madeLine && isBoardFull(panel)) main.announceDraw.enable();
+  return Refusal::None;
 }
 
 }  // namespace quimbo

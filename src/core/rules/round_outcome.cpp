@@ -1,6 +1,9 @@
 // Announcing a round's outcome, scoring it, and preparing the next round.
 #include "core/rules/round_outcome.h"
 
+#include <cstdint>
+#include <string>
+
 #include "core/rules/match_result.h"
 #include "core/rules/match_start.h"
 #include "core/rules/score_captions.h"
@@ -14,45 +17,45 @@ using enum Field;
 constexpr int kPointsForAWin = 2;
 constexpr int kPointsForADraw = 1;
 
-// Closes a shown announcement and sets its timer for the next round; false when it was closed.
-bool close(TimedWindow& announcement) {
-  if (!announcement.visible) return false;
+// Closes the announcement and sets its timer for the next round.
+void close(AnnouncementState& announcement) {
   announcement.visible = false;
-  announcement.timer1.enable();
-  return true;
+  announcement.nextRound.enable();
 }
 
 }  // namespace
 
-void announceOutcome(Timer& timer, TimedWindow& window) {
+void announceOutcome(Timer& timer, AnnouncementState& announcement) {
   timer.disable();
-  window.visible = true;
+  announcement.visible = true;
 }
 
 void acknowledgeRoundWon(Game& game, Side winner) {
-  if (!close(game.roundWonWindow(winner))) return;
-  std::string& score = winner == Side::Player ? game.form1.mjug : game.form1.mpc;
+  close(game.wonRound(winner));
+  MainWindowState& main = game.mainWindow;
+  std::string& score = winner == Side::Player ? main.playerScore : main.computerScore;
   score = advancedScore(score, winner, kPointsForAWin);
 }
 
 void acknowledgeDraw(Game& game) {
-  if (!close(game.form5)) return;
-  game.form1.mjug = advancedScore(game.form1.mjug, Side::Player, kPointsForADraw);
-  game.form1.mpc = advancedScore(game.form1.mpc, Side::Matrix, kPointsForADraw);
+  close(game.draw);
+  MainWindowState& main = game.mainWindow;
+  main.playerScore = advancedScore(main.playerScore, Side::Player, kPointsForADraw);
+  main.computerScore = advancedScore(main.computerScore, Side::Computer, kPointsForADraw);
 }
 
-void prepareNextRound(Game& game, TimedWindow& announcement) {
-  Form1& form = game.form1;
-  announcement.timer1.disable();
-  form.panel.clear(Text1, Text19);
-  for (Field counter : {Text23, Text24, Text26}) form.panel.setText(counter, "0");
-  form.parkPieces();
-  // Only the computer's line sets the line lock, and a drawn round leaves it as it was.
-  const bool roundWasWon = &announcement != &game.form5;
-  if (roundWasWon) form.panel.setText(Text28, "");
+void prepareNextRound(Game& game, AnnouncementState& announcement) {
+  MainWindowState& main = game.mainWindow;
+  announcement.nextRound.disable();
+  main.panel.clear(Cell1, PlayerPieceOnBoard5);
+  for (Field counter : {AttackPlaced, DefencePlaced, ComputerMoves}) main.panel.setText(counter, "0");
+  main.parkPieces();
+  // Only the computer's line shuts the board, and a drawn round leaves it as it was.
+  const bool roundWasWon = &announcement != &game.draw;
+  if (roundWasWon) main.panel.setText(ComputerLine, "");
 
-  const std::int64_t roundsPlayed = form.panel.number(Text22) + 1;
-  form.panel.setNumber(Text22, roundsPlayed);
+  const std::int64_t roundsPlayed = main.panel.number(RoundsPlayed) + 1;
+  main.panel.setNumber(RoundsPlayed, roundsPlayed);
   // After the fifth round no sixth one starts behind the result window.
   if (roundsPlayed == kRoundsPerMatch) {
     showMatchResult(game);
@@ -60,13 +63,13 @@ void prepareNextRound(Game& game, TimedWindow& announcement) {
   }
 
   // The side that did not open the round just played opens the next one.
-  const std::int64_t openings = form.panel.number(Text25);
+  const std::int64_t openings = main.panel.number(OpeningCounter);
   if (playerOpenedRound(openings)) {
-    pressCommand4(form, game.random);
+    computerOpens(main, game.random);
   } else {
-    invitePlayerToOpen(form);
+    invitePlayerToOpen(main);
   }
-  form.panel.setNumber(Text25, openings + 1);
+  main.panel.setNumber(OpeningCounter, openings + 1);
 }
 
 }  // namespace quimbo

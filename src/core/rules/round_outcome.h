@@ -2,24 +2,27 @@
 // next round, or the match result after the fifth.
 #pragma once
 
-#include "core/game.h"
+#include "core/model/board.h"
+#include "core/model/clock.h"
+#include "core/model/game_state.h"
+#include "core/model/windows.h"
 
 namespace quimbo {
 
-// Timer3, Timer4 and Timer5 of the main window: one second after the deciding move, the window
-// that announces the outcome is shown.
-void announceOutcome(Timer& timer, TimedWindow& window);
+// A second after the deciding move, the main window's timer shows the window that announces the
+// outcome.
+void announceOutcome(Timer& timer, AnnouncementState& announcement);
 
-// A click anywhere on Form2 or Form3, "Ganador": the window closes, the winner gains two points,
-// and the next round is prepared a second later. Ignored while the window is closed.
+// A click anywhere on "Ganador": the window closes, the winner gains two points, and the next round
+// is prepared a second later.
 void acknowledgeRoundWon(Game& game, Side winner);
 
-// A click anywhere on Form5, "Empate": the window closes, each side gains a point, and the next
-// round is prepared a second later. Ignored while the window is closed.
+// A click anywhere on "Empate": the window closes, each side gains a point, and the next round is
+// prepared a second later.
 void acknowledgeDraw(Game& game);
 
-// The announcement's Timer1: the board is cleared and the round counted; then the next round
-// opens, or after the fifth the match result shows. After a won round the line lock goes too.
-void prepareNextRound(Game& game, TimedWindow& announcement);
+// The announcement's timer: the board is cleared and the round counted; then the next round opens,
+// or after the fifth the match result shows. After a won round the computer's line is forgotten.
+void prepareNextRound(Game& game, AnnouncementState& announcement);
 
 }  // namespace quimbo

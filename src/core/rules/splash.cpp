@@ -4,14 +4,14 @@
 namespace quimbo {
 
 void startProgram(Game& game) {
-  game.form6.visible = true;
-  game.form6.timer1.enable();
+  game.splash.visible = true;
+  game.splash.timeUp.enable();
 }
 
 void leaveSplash(Game& game) {
-  game.form6.timer1.disable();
-  game.form1.visible = true;
-  game.form6.visible = false;
+  game.splash.timeUp.disable();
+  game.mainWindow.visible = true;
+  game.splash.visible = false;
 }
 
 }  // namespace quimbo

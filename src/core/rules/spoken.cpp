@@ -3,7 +3,6 @@
 
 #include <array>
 
-#include "core/rules/player_move.h"
 #include "core/rules/score_captions.h"
 
 namespace quimbo {
@@ -17,7 +16,7 @@ constexpr std::array<const char*, 9> kPlaces{
 
 const char* contents(const std::string& cell) {
   if (cell == markOf(Side::Player)) return "tu ficha";
-  if (cell == markOf(Side::Matrix)) return "ficha de la PC";
+  if (cell == markOf(Side::Computer)) return "ficha de la PC";
   return "vacía";  // any other text is a free cell to the player's clicks
 }
 
@@ -29,8 +28,8 @@ std::string cellDescription(const StatePanel& panel, int cell) {
   return "Casilla " + place(cell) + ": " + contents(cellText(panel, cell));
 }
 
-std::string cellHint(const Form1& form, int cell) {
-  switch (refusalOf(form, cell)) {
+std::string spokenRefusal(Refusal refusal) {
+  switch (refusal) {
     case Refusal::None: return "";
     case Refusal::NoMatch: return "Todavía no hay partida: pulsá Jugar.";
     case Refusal::Occupied: return "Ocupada.";
@@ -39,26 +38,32 @@ std::string cellHint(const Form1& form, int cell) {
   return "";
 }
 
-Scene sceneOf(const Form1& form) {
-  return {form.visible, form.panel, form.label1, form.mpc, form.mjug};
+std::string cellHint(const MainWindowState& main, int cell) {
+  return spokenRefusal(refusalOf(main, cell));
 }
 
-std::string newsBetween(const Scene& before, const Form1& after) {
+Scene sceneOf(const MainWindowState& main) {
+  return {main.visible, main.panel, main.status, main.computerScore, main.playerScore};
+}
+
+std::string newsBetween(const Scene& before, const MainWindowState& after) {
   std::string news;
   if (after.visible && !before.shown) news += "Pulsá Jugar para empezar. ";
-  if (after.label1 != before.label1 && !after.label1.empty()) news += after.label1 + ". ";
+  if (after.status != before.status && !after.status.empty()) news += after.status + ". ";
   for (int cell = 1; cell <= 9; ++cell) {  // a piece put down where there was none
     if (isOccupiedCell(before.panel, cell)) continue;
-    if (holdsMark(after.panel, cell, Side::Matrix)) {
+    if (holdsMark(after.panel, cell, Side::Computer)) {
       news += "La PC jugó en la casilla " + place(cell) + ". ";
     }
     if (holdsMark(after.panel, cell, Side::Player)) {
       news += "Pusiste tu ficha en la casilla " + place(cell) + ". ";
     }
   }
-  const auto computer = pointsShown(after.mpc, Side::Matrix);
-  const auto player = pointsShown(after.mjug, Side::Player);
-  if ((after.mpc != before.mpc || after.mjug != before.mjug) && computer && player) {
+  const auto computer = pointsShown(after.computerScore, Side::Computer);
+  const auto player = pointsShown(after.playerScore, Side::Player);
+  const bool scored =
+      after.computerScore != before.computerScore || after.playerScore != before.playerScore;
+  if (scored && computer && player) {
     news += "Puntos: PC " + std::to_string(*computer) + ", vos " + std::to_string(*player) + ". ";
   }
   if (!news.empty()) news.pop_back();  // the blank after the last sentence

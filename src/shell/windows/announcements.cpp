@@ -16,14 +16,14 @@ namespace {
 
 // Two rows of three, the computer's and the player's pieces alternating.
 constexpr PiecePlace kDrawPieces[] = {
-    {"Picture1", Side::Matrix, 120, 240},  {"Picture3", Side::Player, 960, 240},
-    {"Picture4", Side::Matrix, 1800, 240}, {"Picture5", Side::Player, 120, 1320},
-    {"Picture6", Side::Matrix, 960, 1320}, {"Picture2", Side::Player, 1800, 1320},
+    {"Picture1", Side::Computer, 120, 240},  {"Picture3", Side::Player, 960, 240},
+    {"Picture4", Side::Computer, 1800, 240}, {"Picture5", Side::Player, 120, 1320},
+    {"Picture6", Side::Computer, 960, 1320}, {"Picture2", Side::Player, 1800, 1320},
 };
 
 // The computer's piece on the left, the player's on the right, each above its points.
 constexpr PiecePlace kResultPieces[] = {
-    {"Picture1", Side::Matrix, 360, 360},
+    {"Picture1", Side::Computer, 360, 360},
     {"Picture2", Side::Player, 1440, 360},
 };
 
@@ -56,7 +56,7 @@ RoundWonWindow::RoundWonWindow(Dispatcher& dispatcher, Side winner, QWidget* own
 }
 
 void RoundWonWindow::refresh(const Game& game) {
-  setShown((winner_ == Side::Player ? game.form2 : game.form3).visible);
+  setShown((winner_ == Side::Player ? game.playerWon : game.computerWon).visible);
 }
 
 DrawnRoundWindow::DrawnRoundWindow(Dispatcher& dispatcher, QWidget* owner)
@@ -72,7 +72,7 @@ DrawnRoundWindow::DrawnRoundWindow(Dispatcher& dispatcher, QWidget* owner)
   letClicksThrough();
 }
 
-void DrawnRoundWindow::refresh(const Game& game) { setShown(game.form5.visible); }
+void DrawnRoundWindow::refresh(const Game& game) { setShown(game.draw.visible); }
 
 MatchResultWindow::MatchResultWindow(Dispatcher& dispatcher, QWidget* owner)
     : Announcement(dispatcher, ui::pixelSize(2745, 2505), {Action::AcknowledgeResult}, owner) {
@@ -85,23 +85,23 @@ MatchResultWindow::MatchResultWindow(Dispatcher& dispatcher, QWidget* owner)
   auto* frame1 = ui::addFrame(client(), "Frame1", {100, 600, 2535, 1815});
   addPieces(frame1, kResultPieces, 735);
   const ui::LabelStyle points{ui::gameFont(18)};
-  label2_ = ui::addLabel(frame1, {525, 1215, 375, 480}, QString(), points);
-  label2_->setObjectName("Label2");
-  label3_ = ui::addLabel(frame1, {1560, 1215, 495, 480}, QString(), points);
-  label3_->setObjectName("Label3");
+  computerPoints_ = ui::addLabel(frame1, {525, 1215, 375, 480}, QString(), points);
+  computerPoints_->setObjectName("Label2");
+  playerPoints_ = ui::addLabel(frame1, {1560, 1215, 495, 480}, QString(), points);
+  playerPoints_->setObjectName("Label3");
   letClicksThrough();
 }
 
 void MatchResultWindow::refresh(const Game& game) {
   // Loaded afresh for each match: a hidden window changes nothing a screen reader would hear.
-  if (game.form4.visible && !isVisible()) {
-    label2_->setText(QString::fromStdString(game.form4.label2));
-    label3_->setText(QString::fromStdString(game.form4.label3));
+  if (game.result.visible && !isVisible()) {
+    computerPoints_->setText(QString::fromStdString(game.result.computerPoints));
+    playerPoints_->setText(QString::fromStdString(game.result.playerPoints));
     setAccessibleDescription(
         QString::fromUtf8("La PC hizo %1 puntos y vos %2. Hacé clic o pulsá Enter para jugar otra.")
-            .arg(label2_->text(), label3_->text()));
+            .arg(computerPoints_->text(), playerPoints_->text()));
   }
-  setShown(game.form4.visible);
+  setShown(game.result.visible);
 }
 
 }  // namespace quimbo

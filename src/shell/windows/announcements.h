@@ -15,7 +15,7 @@ class Announcement : public GameWindow<ui::PanelWindow> {
   Announcement(Dispatcher& dispatcher, QSize clientSize, Input acknowledgement, QWidget* owner);
 };
 
-// Form2 and Form3, "Ganador": the winner's piece above the word.
+// "Ganador", the player's or the computer's: the winner's piece above the word.
 class RoundWonWindow : public Announcement {
  public:
   RoundWonWindow(Dispatcher& dispatcher, Side winner, QWidget* owner);
@@ -25,22 +25,22 @@ class RoundWonWindow : public Announcement {
   Side winner_;
 };
 
-// Form5, "Empate": two rows of alternating pieces with the word between them.
+// "Empate": two rows of alternating pieces with the word between them.
 class DrawnRoundWindow : public Announcement {
  public:
   DrawnRoundWindow(Dispatcher& dispatcher, QWidget* owner);
   void refresh(const Game& game) override;
 };
 
-// Form4, "Resultado Final": both totals under the two sides' pieces.
+// "Resultado Final": both totals under the two sides' pieces.
 class MatchResultWindow : public Announcement {
  public:
   MatchResultWindow(Dispatcher& dispatcher, QWidget* owner);
   void refresh(const Game& game) override;
 
  private:
-  QLabel* label2_;  // the computer's points
-  QLabel* label3_;  // the player's points
+  QLabel* computerPoints_;
+  QLabel* playerPoints_;
 };
 
 }  // namespace quimbo

@@ -69,7 +69,7 @@ CreditsWindow::CreditsWindow(Dispatcher& dispatcher, QWidget* owner)
   accept->setText("Aceptar");
   accept->setFont(ui::gameFont(8.25));
   accept->setGeometry(pixelRect(1200, 2655, 3120, 255));
-  connect(accept, &ui::PictureButton::clicked, this, [this] { send({Action::PressAceptar}); });
+  connect(accept, &ui::PictureButton::clicked, this, [this] { send({Action::CloseCredits}); });
   accept_ = accept;
 
   auto* wideBanner = new ui::PictureBox(ui::Picture("credits_banner_wide"), client());
@@ -95,7 +95,7 @@ void CreditsWindow::addCredit(const Credit& credit) {
 }
 
 void CreditsWindow::refresh(const Game& game) {
-  if (!game.form7.visible) {
+  if (!game.credits.visible) {
     hide();
   } else if (!isVisible()) {
     showCentred();
@@ -112,7 +112,7 @@ void CreditsWindow::bringToFront() {
 
 void CreditsWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    send({Action::PressAceptar});
+    send({Action::CloseCredits});
     return;
   }
   FixedWindow::keyPressEvent(event);

@@ -1,4 +1,4 @@
-// Form7, the credits: who made the game, a dedication to our partner site, and "Aceptar".
+// The credits: who made the game, a dedication to our partner site, and "Aceptar".
 #pragma once
 
 #include "shell/windows/game_window.h"

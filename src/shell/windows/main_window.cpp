@@ -11,6 +11,7 @@
 #include <QStyleHints>
 #include <algorithm>
 
+#include "core/glossary.h"
 #include "core/rules/menus.h"
 #include "core/rules/spoken.h"
 #include "shell/windows/colours.h"
@@ -38,14 +39,14 @@ QString partnerSiteHost() {
 
 }  // namespace
 
-// The golden background picture, the four white lines of the grid, and the ten pieces
-// Picture1..Picture5 (the computer's) and Picture6..Picture10 (the player's) where they stand.
+// The golden background picture, the four white lines of the grid, and the ten pieces (the
+// computer's five, then the player's) where they stand.
 class BoardCanvas : public QWidget {
  public:
   explicit BoardCanvas(QWidget* parent)
       : QWidget(parent),
         background_("background"),
-        computerPiece_(piecePicture(Side::Matrix)),
+        computerPiece_(piecePicture(Side::Computer)),
         playerPiece_(piecePicture(Side::Player)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     ui::markDecorative(this);  // the cells tell what stands on them
@@ -100,16 +101,16 @@ void MainWindow::buildBoard() {
   canvas_->resize(client()->size());
 
   // The start button comes first to the keyboard; it is raised over the centre cell below.
-  command5_ = new ui::PictureButton(kStartButtonFace, client());
-  command5_->setObjectName("Command5");
-  command5_->setPicture(ui::Picture("start_button"));
-  command5_->setGeometry(pixelRect(1320, 1320, 750, 735));
-  command5_->setAccessibleName("Jugar");
-  command5_->setAccessibleDescription("Empieza una partida de cinco rondas");
-  connect(command5_, &ui::PictureButton::clicked, this, [this] {
-    if (!command5_->isHeldOff()) send({Action::PressStart});
+  startButton_ = new ui::PictureButton(kStartButtonFace, client());
+  startButton_->setObjectName("Command5");
+  startButton_->setPicture(ui::Picture("start_button"));
+  startButton_->setGeometry(pixelRect(1320, 1320, 750, 735));
+  startButton_->setAccessibleName("Jugar");
+  startButton_->setAccessibleDescription("Empieza una partida de cinco rondas");
+  connect(startButton_, &ui::PictureButton::clicked, this, [this] {
+    if (!startButton_->isHeldOff()) send({Action::PressStart});
   });
-  connect(command5_, &ui::PictureButton::stepped, this,
+  connect(startButton_, &ui::PictureButton::stepped, this,
           [this](int right, int down) { step(5, right, down); });
 
   // The click targets lie over the pieces so that a click anywhere on a cell reaches its handler;
@@ -117,32 +118,33 @@ void MainWindow::buildBoard() {
   for (int cell = 1; cell <= 9; ++cell) {
     const CellPlaces& places = kCellPlaces[static_cast<std::size_t>(cell - 1)];
     auto* area = new ui::ClickArea(client());
-    area->setObjectName(QStringLiteral("Image%1").arg(places.clickTarget));
+    const std::string_view target = glossary::kClickTargets[static_cast<std::size_t>(cell - 1)];
+    area->setObjectName(QString::fromUtf8(target.data(), static_cast<qsizetype>(target.size())));
     area->setGeometry(QRect(pixelPoint(places.target),
                             pixelSize(kClickTargetSize.width, kClickTargetSize.height)));
     connect(area, &ui::ClickArea::clicked, this,
-            [this, target = places.clickTarget] { send(Input::clickImage(target)); });
+            [this, cell] { send(Input::clickCell(cell)); });
     connect(area, &ui::ClickArea::stepped, this,
             [this, cell](int right, int down) { step(cell, right, down); });
     cells_[static_cast<std::size_t>(cell - 1)] = area;
   }
-  command5_->raise();
+  startButton_->raise();
 
-  label1_ = new ui::StatusLine(client());
-  label1_->setObjectName("Label1");
-  label1_->setGeometry(pixelRect(540, 30, 2295, 255));
-  label1_->setAlignment(Qt::AlignCenter);
-  label1_->setFont(ui::gameFont(8.25, {.bold = true}));
-  QPalette statusColours = label1_->palette();
+  status_ = new ui::StatusLine(client());
+  status_->setObjectName("Label1");
+  status_->setGeometry(pixelRect(540, 30, 2295, 255));
+  status_->setAlignment(Qt::AlignCenter);
+  status_->setFont(ui::gameFont(8.25, {.bold = true}));
+  QPalette statusColours = status_->palette();
   statusColours.setColor(QPalette::WindowText, kStatusColour);
-  label1_->setPalette(statusColours);
+  status_->setPalette(statusColours);
 
-  image10_ = new ui::LinkBanner(ui::Picture("link_banner"), client());
-  image10_->setObjectName("Image10");
-  image10_->setGeometry(pixelRect(0, 3450, 3360, 930));
-  image10_->setAccessibleName(QString::fromUtf8(kPartnerSiteName.data(), kPartnerSiteName.size()));
-  image10_->setAccessibleDescription("Abre " + partnerSiteHost() + " en el navegador");
-  connect(image10_, &ui::LinkBanner::clicked, this, [this] { send({Action::ClickBanner}); });
+  banner_ = new ui::LinkBanner(ui::Picture("link_banner"), client());
+  banner_->setObjectName("Image10");
+  banner_->setGeometry(pixelRect(0, 3450, 3360, 930));
+  banner_->setAccessibleName(QString::fromUtf8(kPartnerSiteName.data(), kPartnerSiteName.size()));
+  banner_->setAccessibleDescription("Abre " + partnerSiteHost() + " en el navegador");
+  connect(banner_, &ui::LinkBanner::clicked, this, [this] { send({Action::ClickBanner}); });
 }
 
 void MainWindow::buildMenuBar() {
@@ -152,20 +154,20 @@ void MainWindow::buildMenuBar() {
   // All four captions, blanks included, fit the narrow window side by side.
   menuBar->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }");
   QAction* msobre = menuBar->addAction(QStringLiteral("&Sobre "));
-  mpc_ = ui::addCaption(menuBar);
-  mjug_ = ui::addCaption(menuBar);
+  computerScore_ = ui::addCaption(menuBar);
+  playerScore_ = ui::addCaption(menuBar);
   QAction* msalir = menuBar->addAction(QStringLiteral(" &Salir"));
   msobre->setObjectName("msobre");
-  mpc_->setObjectName("mpc");
-  mjug_->setObjectName("mjug");
+  computerScore_->setObjectName("mpc");
+  playerScore_->setObjectName("mjug");
   msalir->setObjectName("msalir");
   setMenuBar(menuBar);
-  connect(msobre, &QAction::triggered, this, [this] { send({Action::ChooseSobre}); });
-  connect(msalir, &QAction::triggered, this, [this] { send({Action::ChooseSalir}); });
+  connect(msobre, &QAction::triggered, this, [this] { send({Action::OpenCredits}); });
+  connect(msalir, &QAction::triggered, this, [this] { send({Action::Leave}); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  send({Action::ChooseSalir});
+  send({Action::Leave});
   event->accept();
 }
 
@@ -190,7 +192,7 @@ void MainWindow::showBrowserNotice(bool shown) {
 }
 
 QWidget* MainWindow::atCell(int cell) const {
-  if (cell == 5 && !command5_->isHidden()) return command5_;
+  if (cell == 5 && !startButton_->isHidden()) return startButton_;
   return cells_[static_cast<std::size_t>(cell - 1)];
 }
 
@@ -203,16 +205,16 @@ void MainWindow::step(int fromCell, int right, int down) {
 void MainWindow::showStartButton(bool shown) {
   QWidget* centre = cells_[4];
   centre->setFocusPolicy(shown ? Qt::NoFocus : Qt::TabFocus);  // no stop under the button
-  if (shown == !command5_->isHidden()) return;
+  if (shown == !startButton_->isHidden()) return;
   if (shown) {
     // The start button comes back where the result window was: the second click of a double-click
     // on that window must not start a match behind the player's back.
-    command5_->holdOff(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-    command5_->setVisible(true);
-    command5_->setFocus();  // the match is over: the keyboard is back on "Jugar"
+    startButton_->holdOff(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    startButton_->setVisible(true);
+    startButton_->setFocus();  // the match is over: the keyboard is back on "Jugar"
   } else {
-    const bool hadFocus = command5_->hasFocus();
-    command5_->setVisible(false);
+    const bool hadFocus = startButton_->hasFocus();
+    startButton_->setVisible(false);
     if (hadFocus) centre->setFocus();  // the match begins: the keyboard goes to the board
   }
 }
@@ -222,24 +224,24 @@ void MainWindow::refresh(const Game& game) {
     newsSpoken_ = game.news.number;
     const QString news = QString::fromStdString(game.news.text);
     // The window's first showing speaks the status line by itself.
-    isVisible() ? label1_->announce(news) : label1_->setAccessibleName(news);
+    isVisible() ? status_->announce(news) : status_->setAccessibleName(news);
   }
-  if (game.form1.visible && !isVisible()) showCentred();
+  if (game.mainWindow.visible && !isVisible()) showCentred();
   showBrowserNotice(game.browserNotice.visible);
-  const Form1& form = game.form1;
-  canvas_->placePieces(form.pictures);
+  const MainWindowState& main = game.mainWindow;
+  canvas_->placePieces(main.pieces);
   // Only what changed is told to assistive technology, so that a screen reader hears no noise.
   for (int cell = 1; cell <= 9; ++cell) {
     ui::ClickArea* area = cells_[static_cast<std::size_t>(cell - 1)];
-    const QString name = QString::fromStdString(cellDescription(form.panel, cell));
-    const QString hint = QString::fromStdString(cellHint(form, cell));
+    const QString name = QString::fromStdString(cellDescription(main.panel, cell));
+    const QString hint = QString::fromStdString(cellHint(main, cell));
     if (area->accessibleName() != name) area->setAccessibleName(name);
     if (area->accessibleDescription() != hint) area->setAccessibleDescription(hint);
   }
-  showStartButton(form.command5Visible);
-  label1_->setText(QString::fromStdString(form.label1));
-  mpc_->setText(QString::fromStdString(form.mpc));
-  mjug_->setText(QString::fromStdString(form.mjug));
+  showStartButton(main.startButtonVisible);
+  status_->setText(QString::fromStdString(main.status));
+  computerScore_->setText(QString::fromStdString(main.computerScore));
+  playerScore_->setText(QString::fromStdString(main.playerScore));
 }
 
 }  // namespace quimbo

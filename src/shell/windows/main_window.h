@@ -1,4 +1,4 @@
-// The main window Form1: the board, the start button, the status line, the link banner and the
+// The main window: the board, the start button, the status line, the link banner and the
 // menu bar with the score. It draws the game and sends every click and key as an input.
 #pragma once
 
@@ -41,11 +41,11 @@ class MainWindow : public GameWindow<ui::FixedWindow> {
 
   BoardCanvas* canvas_ = nullptr;
   std::array<ui::ClickArea*, 9> cells_{};  // the click targets of cells 1..9
-  ui::PictureButton* command5_ = nullptr;
-  ui::StatusLine* label1_ = nullptr;
-  ui::LinkBanner* image10_ = nullptr;
-  QAction* mpc_ = nullptr;
-  QAction* mjug_ = nullptr;
+  ui::PictureButton* startButton_ = nullptr;
+  ui::StatusLine* status_ = nullptr;
+  ui::LinkBanner* banner_ = nullptr;
+  QAction* computerScore_ = nullptr;
+  QAction* playerScore_ = nullptr;
   QMessageBox* browserNotice_ = nullptr;
   std::uint64_t newsSpoken_ = 0;
 };

@@ -10,7 +10,7 @@ void addPieces(QWidget* parent, std::span<const PiecePlace> places, int boxTwips
   for (const PiecePlace& place : places) {
     ui::Picture picture = piecePicture(place.side);
     if (size == PieceSize::Small) {
-      picture = ui::Picture(place.side == Side::Matrix ? "computer_piece_small" : "player_piece_small");
+      picture = ui::Picture(place.side == Side::Computer ? "computer_piece_small" : "player_piece_small");
     }
     auto* box = new ui::PictureBox(picture, parent);
     box->setObjectName(place.name);

@@ -12,7 +12,7 @@ class QWidget;
 namespace quimbo {
 
 inline ui::Picture piecePicture(Side side) {
-  return ui::Picture(side == Side::Matrix ? "computer_piece" : "player_piece");
+  return ui::Picture(side == Side::Computer ? "computer_piece" : "player_piece");
 }
 
 // One piece picture of a panel: its name, its side and its top-left corner in twips.

@@ -17,9 +17,9 @@ using ui::pixelRect;
 
 // Three of the player's pieces in a column, with a computer piece on either side.
 constexpr PiecePlace kWonLine[] = {
-    {"Picture1", Side::Matrix, 120, 230},   {"Picture2", Side::Player, 720, 230},
+    {"Picture1", Side::Computer, 120, 230},   {"Picture2", Side::Player, 720, 230},
     {"Picture6", Side::Player, 720, 830},   {"Picture5", Side::Player, 720, 1430},
-    {"Picture3", Side::Matrix, 1320, 1430},
+    {"Picture3", Side::Computer, 1320, 1430},
 };
 
 }  // namespace
@@ -59,7 +59,7 @@ SplashWindow::SplashWindow(Dispatcher& dispatcher)
 }
 
 void SplashWindow::refresh(const Game& game) {
-  if (game.form6.visible) {
+  if (game.splash.visible) {
     showCentred();
   } else {
     hide();

@@ -1,4 +1,4 @@
-// Form6, the splash: a won line of pieces beside the game's title, its version and its maker.
+// The splash: a won line of pieces beside the game's title, its version and its maker.
 #pragma once
 
 #include "shell/windows/game_window.h"
