@@ -112,11 +112,13 @@ class KitButton : public InKit<QAccessibleWidget> {
   QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
-// The status line: a notification whose text is the latest news, to read again on demand (a
-// screen reader's "read the current line") even after the line on screen has gone blank.
+// The status line, whose text is the latest news, to read again on demand (a screen reader's "read
+// the current line") even after the line on screen has gone blank: a notification where showing it
+// is how news is told, plain text where the news comes as announcements.
 class News : public InKit<QAccessibleWidget>, public QAccessibleTextInterface {
  public:
-  explicit News(QWidget* line) : InKit(line, QAccessible::Notification) {}
+  explicit News(QWidget* line)
+      : InKit(line, StatusLine::kAnnounces ? QAccessible::StaticText : QAccessible::Notification) {}
 
   void* interface_cast(QAccessible::InterfaceType type) override {
     return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)

@@ -2,18 +2,27 @@
 #include "ui/status_line.h"
 
 #include <QAccessible>
-#include <QtGlobal>
 
 namespace quimbo::ui {
 
 void StatusLine::announce(const QString& news) {
   setAccessibleName(news);
+  pending_ = !isVisible();
+  // A notification that shows with its window is spoken with it, once, by the screen reader.
+  if (!pending_) speak();
+}
+
+void StatusLine::showEvent(QShowEvent* event) {
+  QLabel::showEvent(event);
+  if (kAnnounces && pending_) speak();
+  pending_ = false;
+}
+
+void StatusLine::speak() {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-  // Screen readers speak an announcement once, as news, whatever has the focus.
-  QAccessibleAnnouncementEvent announcement(this, news);
+  QAccessibleAnnouncementEvent announcement(this, accessibleName());
   QAccessible::updateAccessibility(&announcement);
 #else
-  // Before Qt 6.8 there are no announcements: screen readers speak a notification when it shows.
   QAccessibleEvent shown(this, QAccessible::ObjectShow);
   QAccessible::updateAccessibility(&shown);
 #endif

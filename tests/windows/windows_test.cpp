@@ -23,6 +23,7 @@
 #include "shell/windows/credits_window.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/splash_window.h"
+#include "ui/status_line.h"
 #include "support/game_text.h"
 #include "support/recording_platform.h"
 #include "support/scripted_random.h"
@@ -231,7 +232,8 @@ TEST_F(Windows, AScreenReaderReadsCleanNamesAndNothingDecorativeOrInternal) {
   }
   EXPECT_EQ(of(menuItem("mpc"))->actionInterface(), nullptr) << "the score is read, not pressed";
   QAccessibleInterface* status = of(mainWindow().findChild<QLabel*>("Label1"));
-  EXPECT_EQ(status->role(), QAccessible::Notification);
+  EXPECT_EQ(status->role(),
+            ui::StatusLine::kAnnounces ? QAccessible::StaticText : QAccessible::Notification);
   arrange([](Game& g) { g.news = {"Comenzá vos.", g.news.number + 1}, g.mainWindow.status.clear(); });
   EXPECT_EQ(status->text(QAccessible::Name), "Comenzá vos.");
   EXPECT_EQ(status->textInterface()->text(0, status->textInterface()->characterCount()),

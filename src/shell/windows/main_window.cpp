@@ -222,9 +222,7 @@ void MainWindow::showStartButton(bool shown) {
 void MainWindow::refresh(const Game& game) {
   if (game.news.number != newsSpoken_) {
     newsSpoken_ = game.news.number;
-    const QString news = QString::fromStdString(game.news.text);
-    // The window's first showing speaks the status line by itself.
-    isVisible() ? status_->announce(news) : status_->setAccessibleName(news);
+    status_->announce(QString::fromStdString(game.news.text));
   }
   if (game.mainWindow.visible && !isVisible()) showCentred();
   showBrowserNotice(game.browserNotice.visible);
