@@ -43,22 +43,22 @@ Game::Game(Random& random_, Platform& platform_)
 
 namespace {
 
-// Whether the window whose control sends the input is on screen; the desktop and the clock
-// always are.
+// Whether the window the input belongs to is on screen: the window whose control sends it, or for
+// the desktop's word on the browser, the main window that owns the notice. Time always passes.
 bool fromAShownWindow(const Game& game, Action action) {
   switch (action) {
     case Action::ClickCell:
     case Action::PressStart:
     case Action::ClickBanner:
     case Action::OpenCredits:
-    case Action::Leave: return true;
+    case Action::Leave:
+    case Action::BrowserFailed: return game.mainWindow.visible;
     case Action::CloseCredits: return game.credits.visible;
     case Action::AcknowledgePlayerWin: return game.playerWon.visible;
     case Action::AcknowledgeComputerWin: return game.computerWon.visible;
     case Action::AcknowledgeDraw: return game.draw.visible;
     case Action::AcknowledgeResult: return game.result.visible;
     case Action::DismissBrowserNotice: return game.browserNotice.visible;
-    case Action::BrowserFailed:
     case Action::TimePasses: return true;
   }
   return true;

@@ -154,6 +154,21 @@ TEST_F(Rules, EveryCellSaysWhereItIsAndWhatStandsOnIt) {
   }
 }
 
+TEST_F(Rules, NoInputFromAWindowThatIsNotShowingChangesAnything) {
+  Game fresh(random, platform);  // the splash shows; the board has not appeared yet
+  const auto everything = [&] {
+    return stateOf(fresh.mainWindow) + fresh.news.text + std::to_string(fresh.credits.visible) +
+           std::to_string(fresh.browserNotice.visible) + std::to_string(platform.opened.size()) +
+           std::to_string(platform.quits) + std::to_string(fresh.ended);
+  };
+  const std::string before = everything();
+  for (const Input input : kEveryInput) {
+    handle(fresh, input);
+    EXPECT_EQ(everything(), before) << "input " << static_cast<int>(input.action) << " "
+                                    << input.value;
+  }
+}
+
 TEST_F(Rules, TheSplashGivesWayToTheBoardAfterThreeSeconds) {
   Game fresh(random, platform);
   handle(fresh, Input::timePasses(2999));
