@@ -1,5 +1,6 @@
 // The floor for any Qt program here: one plain fixed window the size of the game's main window.
 #include <QApplication>
+#include <QString>
 #include <QWidget>
 
 int main(int argc, char* argv[]) {

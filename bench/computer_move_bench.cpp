@@ -1,10 +1,22 @@
 // How long one whole computer move takes: its timer's tick to the end of the chain of stages, on a
 // few typical positions, with the game's own random source.
+#include <array>
 #include <benchmark/benchmark.h>
-
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/game.h"
+#include "core/input.h"
+#include "core/model/board.h"
+#include "core/model/board_state.h"
+#include "core/model/clock.h"
+#include "core/model/game_state.h"
+#include "core/model/main_window_state.h"
+#include "core/model/platform.h"
+#include "core/model/random.h"
+#include "core/model/state_panel.h"
+#include "core/model/windows.h"
 
 namespace {
 

@@ -1,10 +1,16 @@
 // Quimbo: noughts and crosses against the computer.
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
+#include <QObject>
 #include <QTranslator>
 
 #include "core/game.h"
+#include "core/input.h"
+#include "core/model/game_state.h"
+#include "core/model/random.h"
 #include "shell/desktop_platform.h"
+#include "shell/dispatcher.h"
 #include "shell/shell.h"
 
 int main(int argc, char* argv[]) {

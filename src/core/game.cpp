@@ -6,6 +6,12 @@
 #include <utility>
 
 #include "core/computer/computer_player.h"
+#include "core/model/board.h"
+#include "core/model/clock.h"
+#include "core/model/main_window_state.h"
+#include "core/model/platform.h"
+#include "core/model/random.h"
+#include "core/model/windows.h"
 #include "core/rules/match_result.h"
 #include "core/rules/match_start.h"
 #include "core/rules/menus.h"

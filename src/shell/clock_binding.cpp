@@ -1,6 +1,7 @@
 // The real timer behind the game's clock.
 #include "shell/clock_binding.h"
 
+#include <Qt>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstdio>

@@ -2,8 +2,11 @@
 #include "shell/desktop_platform.h"
 
 #include <QCoreApplication>
+#include <QDebug>
+#include <QList>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QString>
 
 namespace quimbo {
 

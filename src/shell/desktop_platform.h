@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <string>
 
 #include "core/model/platform.h"
 

@@ -1,6 +1,7 @@
 // Handing inputs and real time to the game, then redrawing and re-arming.
 #include "shell/dispatcher.h"
 
+#include "core/game.h"
 #include "shell/clock_binding.h"
 
 namespace quimbo {

@@ -6,6 +6,8 @@
 #include <QObject>
 
 #include "core/game.h"
+#include "core/input.h"
+#include "core/model/game_state.h"
 
 namespace quimbo {
 

@@ -3,8 +3,15 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QObject>
+#include <QSize>
+#include <QString>
 #include <QTimer>
+#include <initializer_list>
 
+#include "core/model/board.h"
+#include "core/model/main_window_state.h"
+#include "core/model/windows.h"
 #include "shell/windows/announcements.h"
 #include "shell/windows/credits_window.h"
 #include "shell/windows/main_window.h"

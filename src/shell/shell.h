@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "core/game.h"
+#include "core/input.h"
+#include "core/model/game_state.h"
 #include "shell/dispatcher.h"
 
 namespace quimbo {

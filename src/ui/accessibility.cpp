@@ -2,10 +2,24 @@
 #include "ui/accessibility.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleInterface>
+#include <QAccessibleTextInterface>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QList>
 #include <QMenuBar>
+#include <QObject>
+#include <QPoint>
 #include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QWidget>
+#include <QWindow>
+#include <Qt>
 
 #include "ui/button.h"
 #include "ui/fixed_window.h"

@@ -2,6 +2,7 @@
 #include "ui/button.h"
 
 #include <QKeyEvent>
+#include <Qt>
 
 namespace quimbo::ui {
 

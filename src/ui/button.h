@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QKeyEvent>
+#include <QObject>
+#include <QWidget>
 
 namespace quimbo::ui {
 

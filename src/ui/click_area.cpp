@@ -1,7 +1,11 @@
 // The transparent click area.
 #include "ui/click_area.h"
 
+#include <QColor>
 #include <QPainter>
+#include <QPen>
+#include <QRect>
+#include <Qt>
 
 #include "ui/focus_ring.h"
 

@@ -2,6 +2,10 @@
 // the keyboard focus, and it is a button for the keyboard and for assistive technology.
 #pragma once
 
+#include <QObject>
+#include <QPaintEvent>
+#include <QWidget>
+
 #include "ui/button.h"
 
 namespace quimbo::ui {

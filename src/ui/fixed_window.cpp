@@ -1,14 +1,22 @@
 // Fixed-size windows: frame, size, centring.
 #include "ui/fixed_window.h"
 
+#include <QBrush>
 #include <QCloseEvent>
+#include <QFlags>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <Qt>
 
 #include "ui/accessibility.h"
 #include "ui/title_bar.h"

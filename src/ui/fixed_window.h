@@ -3,7 +3,12 @@
 #pragma once
 
 #include <QAccessible>
+#include <QCloseEvent>
 #include <QColor>
+#include <QMouseEvent>
+#include <QObject>
+#include <QPaintEvent>
+#include <QSize>
 #include <QWidget>
 
 class QMenuBar;

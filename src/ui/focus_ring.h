@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <Qt>
 
 namespace quimbo::ui {
 

@@ -1,6 +1,7 @@
 // The family list and pixel sizing of the game's fonts.
 #include "ui/fonts.h"
 
+#include <QString>
 #include <QStringList>
 #include <cmath>
 

@@ -1,7 +1,13 @@
 // Painting a frame's etched border and caption.
 #include "ui/frame.h"
 
+#include <QBrush>
+#include <QColor>
+#include <QFlags>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPalette>
+#include <Qt>
 
 #include "ui/twips.h"
 

@@ -2,6 +2,8 @@
 // top edge. Its children are placed relative to its own corner.
 #pragma once
 
+#include <QObject>
+#include <QPaintEvent>
 #include <QRect>
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,8 @@
 // Making labels.
 #include "ui/labels.h"
 
+#include <QPalette>
+
 #include "ui/twips.h"
 
 namespace quimbo::ui {

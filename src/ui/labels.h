@@ -4,6 +4,10 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <Qt>
 
 namespace quimbo::ui {
 

@@ -1,7 +1,15 @@
 // Drawing the banner and its pointer.
 #include "ui/link_banner.h"
 
+#include <QColor>
+#include <QCursor>
 #include <QPainter>
+#include <QPen>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <Qt>
+#include <utility>
 
 #include "ui/focus_ring.h"
 

@@ -2,6 +2,10 @@
 // keyboard and for assistive technology.
 #pragma once
 
+#include <QObject>
+#include <QPaintEvent>
+#include <QWidget>
+
 #include "ui/button.h"
 #include "ui/pictures.h"
 

@@ -1,8 +1,13 @@
 // Showing panels and turning clicks and keys into acknowledgements.
 #include "ui/panel_window.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QList>
 #include <QMouseEvent>
+#include <QPointF>
+#include <QRect>
+#include <Qt>
 
 namespace quimbo::ui {
 

@@ -3,6 +3,13 @@
 // keyboard while it shows, and assistive technology knows it as an alert.
 #pragma once
 
+#include <QColor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QObject>
+#include <QSize>
+#include <QWidget>
+
 #include "ui/fixed_window.h"
 
 namespace quimbo::ui {

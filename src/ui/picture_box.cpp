@@ -2,6 +2,7 @@
 #include "ui/picture_box.h"
 
 #include <QPainter>
+#include <utility>
 
 #include "ui/accessibility.h"
 

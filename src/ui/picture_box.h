@@ -1,6 +1,8 @@
 // A picture box: a picture drawn from its top-left corner.
 #pragma once
 
+#include <QObject>
+#include <QPaintEvent>
 #include <QWidget>
 
 #include "ui/pictures.h"

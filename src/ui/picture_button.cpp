@@ -2,6 +2,13 @@
 #include "ui/picture_button.h"
 
 #include <QPainter>
+#include <QPen>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QSizeF>
+#include <QString>
+#include <Qt>
 
 #include "ui/focus_ring.h"
 

@@ -4,6 +4,10 @@
 
 #include <QColor>
 #include <QDeadlineTimer>
+#include <QObject>
+#include <QPaintEvent>
+#include <QWidget>
+#include <utility>
 
 #include "ui/button.h"
 #include "ui/pictures.h"

@@ -3,6 +3,8 @@
 
 #include <QDebug>
 #include <QPixmapCache>
+#include <QString>
+#include <QtGlobal>
 
 namespace quimbo::ui {
 

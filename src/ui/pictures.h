@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <utility>
 
 namespace quimbo::ui {
 

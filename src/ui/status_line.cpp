@@ -2,6 +2,7 @@
 #include "ui/status_line.h"
 
 #include <QAccessible>
+#include <QAccessibleEvent>
 
 namespace quimbo::ui {
 

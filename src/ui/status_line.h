@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QLabel>
+#include <QObject>
+#include <QShowEvent>
 #include <QString>
+#include <QWidget>
 #include <QtGlobal>
 
 class QShowEvent;

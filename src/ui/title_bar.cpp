@@ -1,13 +1,22 @@
 // Drawing the title bar and answering its buttons.
 #include "ui/title_bar.h"
 
+#include <QColor>
+#include <QFont>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIcon>
+#include <QLayout>
+#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
+#include <QRect>
+#include <QString>
 #include <QStyle>
 #include <QToolButton>
 #include <QWindow>
+#include <Qt>
 
 namespace quimbo::ui {
 

@@ -3,6 +3,9 @@
 // title and buttons to minimise and to close it; dragging it moves the window.
 #pragma once
 
+#include <QMouseEvent>
+#include <QObject>
+#include <QPaintEvent>
 #include <QWidget>
 
 namespace quimbo::ui {

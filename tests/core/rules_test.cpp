@@ -1,6 +1,28 @@
 // The rules around the computer's move, told as stories of play.
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
+#include "core/game.h"
+#include "core/input.h"
+#include "core/model/board.h"
+#include "core/model/clock.h"
+#include "core/model/game_state.h"
+#include "core/model/main_window_state.h"
+#include "core/model/state_panel.h"
+#include "core/model/windows.h"
+#include "core/rules/spoken.h"
+#include "support/game_text.h"
+#include "support/recording_platform.h"
+#include "support/scripted_random.h"
 #include "support/story.h"
 
 namespace quimbo::test {

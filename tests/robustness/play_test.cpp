@@ -2,10 +2,17 @@
 // board hold; from each, the match is played on to its result, and then a whole match more, every
 // round judged from the board. A failure names its seed: QUIMBO_RANDOM_SEED=s replays it,
 // QUIMBO_RANDOM_SEQUENCES=n runs more.
-#include <gtest/gtest.h>
-
+#include <cstdint>
 #include <cstdlib>
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
 
+#include "core/game.h"
+#include "core/input.h"
+#include "core/model/game_state.h"
+#include "core/model/random.h"
 #include "support/game_text.h"
 #include "support/player.h"
 #include "support/recording_platform.h"

@@ -3,6 +3,13 @@
 
 #include <sstream>
 
+#include "core/game.h"
+#include "core/input.h"
+#include "core/model/board.h"
+#include "core/model/board_state.h"
+#include "core/model/clock.h"
+#include "core/model/windows.h"
+
 namespace quimbo::test {
 
 namespace {

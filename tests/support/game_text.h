@@ -11,6 +11,9 @@
 #include <utility>
 
 #include "core/game.h"
+#include "core/model/game_state.h"
+#include "core/model/main_window_state.h"
+#include "core/model/state_panel.h"
 
 namespace quimbo::test {
 

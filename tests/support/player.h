@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "core/model/game_state.h"
 
 namespace quimbo::test {
 

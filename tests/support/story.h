@@ -3,16 +3,27 @@
 // and names the step, so that a typo cannot turn a test into a test of nothing.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <exception>
+#include <functional>
+#include <gtest/gtest.h>
+#include <initializer_list>
 #include <map>
 #include <sstream>
 #include <string>
 #include <utility>
 
 #include "core/game.h"
+#include "core/input.h"
+#include "core/model/board.h"
+#include "core/model/board_state.h"
+#include "core/model/clock.h"
+#include "core/model/game_state.h"
+#include "core/model/main_window_state.h"
+#include "core/model/state_panel.h"
+#include "core/model/windows.h"
 #include "core/rules/spoken.h"
 #include "support/game_text.h"
 #include "support/recording_platform.h"

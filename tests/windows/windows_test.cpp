@@ -1,32 +1,65 @@
 // The windows as a user and a screen reader meet them: what each click, key and close request
 // does, which window stays with which, the link's opener, leaving, and what assistive technology
 // reads. How every window looks is checked against pictures (tests/windows/CMakeLists.txt).
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAccessibleInterface>
+#include <QAccessibleTextInterface>
 #include <QAction>
 #include <QApplication>
+#include <QByteArray>
+#include <QChar>
 #include <QFile>
+#include <QFlags>
+#include <QGuiApplication>
+#include <QIODevice>
 #include <QLabel>
+#include <QList>
 #include <QMessageBox>
+#include <QObject>
+#include <QPoint>
 #include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QSize>
+#include <QString>
+#include <QStringList>
 #include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
+#include <QWidgetList>
+#include <Qt>
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
 #include "core/glossary.h"
+#include "core/input.h"
+#include "core/model/clock.h"
+#include "core/model/game_state.h"
+#include "core/model/main_window_state.h"
+#include "core/model/windows.h"
 #include "shell/desktop_platform.h"
+#include "shell/dispatcher.h"
 #include "shell/shell.h"
 #include "shell/windows/announcements.h"
 #include "shell/windows/credits_window.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/splash_window.h"
-#include "ui/status_line.h"
 #include "support/game_text.h"
 #include "support/recording_platform.h"
 #include "support/scripted_random.h"
+#include "ui/status_line.h"
 
 // Readable failures for texts of the windows.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }

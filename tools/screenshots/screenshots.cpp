@@ -1,10 +1,20 @@
 // Renders the game's windows to PNG files for the README: quimbo_screenshots <folder>.
 #include <QApplication>
 #include <QDir>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <initializer_list>
+#include <string>
 
+#include "core/input.h"
+#include "core/model/game_state.h"
+#include "core/model/main_window_state.h"
 #include "core/model/random.h"
+#include "core/model/windows.h"
 #include "core/rules/match_result.h"
 #include "shell/desktop_platform.h"
+#include "shell/dispatcher.h"
 #include "shell/shell.h"
 #include "shell/windows/announcements.h"
 #include "shell/windows/credits_window.h"

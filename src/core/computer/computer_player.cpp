@@ -10,6 +10,7 @@
 
 #include "core/model/board.h"
 #include "core/model/board_state.h"
+#include "core/model/clock.h"
 #include "core/model/state_panel.h"
 
 namespace quimbo {

@@ -2,6 +2,7 @@
 #include "core/model/board_state.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace quimbo {
 

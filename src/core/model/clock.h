@@ -2,9 +2,12 @@
 // windows keep it in step with real time, so both run the same timers.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace quimbo {

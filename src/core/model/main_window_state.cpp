@@ -1,6 +1,8 @@
 // The main window's model at load, and the two ways pieces move.
 #include "core/model/main_window_state.h"
 
+#include <cstddef>
+
 namespace quimbo {
 
 MainWindowState::MainWindowState(Clock& clock)

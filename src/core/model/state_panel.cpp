@@ -1,6 +1,8 @@
 // The state panel's fields and the way a field is read as a number.
 #include "core/model/state_panel.h"
 
+#include <initializer_list>
+
 namespace quimbo {
 
 namespace {

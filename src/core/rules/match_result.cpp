@@ -1,8 +1,14 @@
 // Showing and acknowledging the match result.
 #include "core/rules/match_result.h"
 
+#include <initializer_list>
+#include <optional>
 #include <string>
 
+#include "core/model/board.h"
+#include "core/model/main_window_state.h"
+#include "core/model/state_panel.h"
+#include "core/model/windows.h"
 #include "core/rules/score_captions.h"
 
 namespace quimbo {

@@ -1,8 +1,14 @@
 // Match start, opening choice and opening piece.
 #include "core/rules/match_start.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
 
+#include "core/model/board.h"
+#include "core/model/board_state.h"
+#include "core/model/clock.h"
+#include "core/model/state_panel.h"
 #include "core/rules/score_captions.h"
 
 namespace quimbo {

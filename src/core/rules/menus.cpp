@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "core/model/platform.h"
+#include "core/model/windows.h"
+
 namespace quimbo {
 
 void openCredits(Game& game) { game.credits.visible = true; }

@@ -1,6 +1,15 @@
 // The nine click handlers of the board, which differ only in their cell.
 #include "core/rules/player_move.h"
 
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/model/board.h"
+#include "core/model/board_state.h"
+#include "core/model/clock.h"
+#include "core/model/state_panel.h"
+
 namespace quimbo {
 
 using enum Field;

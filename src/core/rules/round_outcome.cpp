@@ -2,8 +2,11 @@
 #include "core/rules/round_outcome.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
+#include "core/model/main_window_state.h"
+#include "core/model/state_panel.h"
 #include "core/rules/match_result.h"
 #include "core/rules/match_start.h"
 #include "core/rules/score_captions.h"

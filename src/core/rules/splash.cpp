@@ -1,6 +1,10 @@
 // Showing the splash and leaving it.
 #include "core/rules/splash.h"
 
+#include "core/model/clock.h"
+#include "core/model/main_window_state.h"
+#include "core/model/windows.h"
+
 namespace quimbo {
 
 void startProgram(Game& game) {

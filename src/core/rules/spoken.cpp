@@ -2,7 +2,11 @@
 #include "core/rules/spoken.h"
 
 #include <array>
+#include <cstddef>
+#include <optional>
 
+#include "core/model/board.h"
+#include "core/model/board_state.h"
 #include "core/rules/score_captions.h"
 
 namespace quimbo {

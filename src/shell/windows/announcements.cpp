@@ -2,7 +2,9 @@
 #include "shell/windows/announcements.h"
 
 #include <QLabel>
+#include <QString>
 
+#include "core/model/windows.h"
 #include "shell/windows/colours.h"
 #include "shell/windows/piece_pictures.h"
 #include "ui/fonts.h"

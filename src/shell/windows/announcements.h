@@ -2,6 +2,13 @@
 // on one (or Enter, Space or Escape) acknowledges it. They belong to the main window.
 #pragma once
 
+#include <QSize>
+#include <QWidget>
+
+#include "core/input.h"
+#include "core/model/board.h"
+#include "core/model/game_state.h"
+#include "shell/dispatcher.h"
 #include "shell/windows/game_window.h"
 #include "ui/panel_window.h"
 

@@ -1,8 +1,16 @@
 // Building the credits window.
 #include "shell/windows/credits_window.h"
 
+#include <QFont>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QRect>
+#include <QString>
+#include <Qt>
+#include <string_view>
 
+#include "core/input.h"
+#include "core/model/windows.h"
 #include "core/rules/menus.h"
 #include "shell/windows/colours.h"
 #include "ui/accessibility.h"
@@ -11,6 +19,7 @@
 #include "ui/labels.h"
 #include "ui/picture_box.h"
 #include "ui/picture_button.h"
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
 namespace quimbo {

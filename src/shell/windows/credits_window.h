@@ -1,6 +1,11 @@
 // The credits: who made the game, a dedication to our partner site, and "Aceptar".
 #pragma once
 
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "core/model/game_state.h"
+#include "shell/dispatcher.h"
 #include "shell/windows/game_window.h"
 #include "ui/fixed_window.h"
 

@@ -2,8 +2,11 @@
 // user's inputs through the one door.
 #pragma once
 
+#include <QObject>
 #include <utility>
 
+#include "core/input.h"
+#include "core/model/game_state.h"
 #include "shell/dispatcher.h"
 
 namespace quimbo {

@@ -7,11 +7,23 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QPalette>
+#include <QPoint>
+#include <QRect>
+#include <QString>
 #include <QStyleHints>
+#include <Qt>
 #include <algorithm>
+#include <cstddef>
+#include <string_view>
 
 #include "core/glossary.h"
+#include "core/input.h"
+#include "core/model/board.h"
+#include "core/model/main_window_state.h"
+#include "core/model/windows.h"
 #include "core/rules/menus.h"
 #include "core/rules/spoken.h"
 #include "shell/windows/colours.h"
@@ -21,6 +33,7 @@
 #include "ui/fonts.h"
 #include "ui/link_banner.h"
 #include "ui/picture_button.h"
+#include "ui/pictures.h"
 #include "ui/status_line.h"
 #include "ui/twips.h"
 

@@ -2,8 +2,14 @@
 // menu bar with the score. It draws the game and sends every click and key as an input.
 #pragma once
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QWidget>
 #include <array>
+#include <cstdint>
 
+#include "core/model/game_state.h"
+#include "shell/dispatcher.h"
 #include "shell/windows/game_window.h"
 #include "ui/fixed_window.h"
 

@@ -2,6 +2,8 @@
 // for the player, each on a golden tile; and groups of them as the panels lay them out.
 #pragma once
 
+#include <QString>
+#include <QWidget>
 #include <span>
 
 #include "core/model/board.h"

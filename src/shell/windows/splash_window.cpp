@@ -1,12 +1,20 @@
 // Building the splash window.
 #include "shell/windows/splash_window.h"
 
+#include <QFont>
+#include <QLabel>
+#include <QString>
+#include <Qt>
+
+#include "core/model/board.h"
+#include "core/model/windows.h"
 #include "shell/windows/colours.h"
 #include "shell/windows/piece_pictures.h"
 #include "ui/fonts.h"
 #include "ui/frame.h"
 #include "ui/labels.h"
 #include "ui/picture_box.h"
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
 namespace quimbo {

@@ -1,6 +1,8 @@
 // The splash: a won line of pieces beside the game's title, its version and its maker.
 #pragma once
 
+#include "core/model/game_state.h"
+#include "shell/dispatcher.h"
 #include "shell/windows/game_window.h"
 #include "ui/fixed_window.h"
 
