@@ -6,8 +6,9 @@
 # For each program, run by run and side by side: the time from launch to its first window on
 # screen, its peak memory once settled, and its CPU time and wake-ups over a stretch of idling.
 # For the game alone: how late its timers fire while a few rounds are played, and the computer-move
-# benchmark. Needs bash 5, Xvfb, xev, xdotool and ImageMagick's import; gives the programs a
-# session bus of their own when dbus-daemon is installed.
+# benchmark, and the CPU the game uses while the computer's reply to a move is pending (its timer
+# armed, nothing else to do). Needs bash 5, Xvfb, xev, xdotool and ImageMagick's import; gives the
+# programs a session bus of their own when dbus-daemon is installed.
 set -euo pipefail
 export LC_ALL=C
 
@@ -337,17 +338,22 @@ acknowledge_announcement() {
   sleep 0.1
 }
 
-# Clicks a cell; when the click took (the cell changed), waits for the answer a second later.
+# Clicks a cell; when the click took (the cell changed), waits for the answer a second later,
+# adding the game's CPU time and the time waited to $work/pending ("<CPU ms> <wall ms>" a line).
 # Returns non-zero when the click was ignored.
 play_cell() {
-  local main="$1" x="$2" y="$3" before after lines
+  local main="$1" pid="$2" x="$3" y="$4" before after lines cpu_from from_us
   lines=$(timing_lines)
   before=$(cell_picture "$main" "$x" "$y")
   xdotool mousemove --window "$main" $((x + 24)) $((y + 23)) click 1
   sleep 0.1
   after=$(cell_picture "$main" "$x" "$y")
   [[ $before != "$after" ]] || return 1
+  cpu_from=$(cpu_ms_so_far "$pid")
+  from_us=$(now_us)
   wait_for_timing_lines $((lines + 1)) 1600 || true
+  awk -v from="$cpu_from" -v to="$(cpu_ms_so_far "$pid")" -v us=$(($(now_us) - from_us)) \
+    'BEGIN { printf "%.1f %.1f\n", to - from, us / 1000 }' >>"$work/pending"
   sleep 0.15
   return 0
 }
@@ -379,7 +385,7 @@ play_game() {
       fi
       x=$((24 + 64 * ((cell - 1) % 3)))
       y=$((menu + 24 + 64 * ((cell - 1) / 3)))
-      if play_cell "$main" "$x" "$y"; then
+      if play_cell "$main" "$pid" "$x" "$y"; then
         note "play: cell $cell taken, $(($(timing_lines) - lines_before_play)) timers fired"
         took=1
         break
@@ -425,6 +431,15 @@ lateness_row() {
   echo "| timer lateness in play, min / median / max of $(wc -l <"$work/lateness") (ms) | – | $min / $med / $max | $verdict |"
 }
 
+# The game's CPU while the computer's replies were pending, in per cent of one core, beside the
+# bare window's CPU while idle.
+pending_row() {
+  local idle_us pending
+  idle_us=$(result_median bare 5)
+  pending=$(awk '{ cpu += $1; wall += $2 } END { if (wall > 0) printf "%.2f", 100 * cpu / wall }' "$work/pending")
+  echo "| CPU while a reply is pending, over $(wc -l <"$work/pending") replies (% of one core) | $(awk -v us="$idle_us" -v s="$idle_seconds" 'BEGIN { printf "%.2f", us / (s * 10000) }') (idle) | $pending | aim: under 2 % |"
+}
+
 # The median wake-ups of each thread over the runs, as "<name> <bare> <quimbo>".
 thread_wakeup_rows() {
   local name
@@ -466,6 +481,7 @@ print_report() {
   table_row "CPU while idle, scheduler clock (µs)" 5
   table_row "wake-ups while idle, context switches of all threads" 6
   lateness_row
+  pending_row
   echo
   echo "Wake-ups while idle by thread (median over the runs):"
   echo

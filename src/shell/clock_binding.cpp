@@ -4,17 +4,26 @@
 #include <Qt>
 #include <QtGlobal>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 namespace quimbo {
 
-ClockBinding::ClockBinding(const Clock& clock, QObject* parent)
+Milliseconds steadyMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+ClockBinding::ClockBinding(const Clock& clock, RealTime realTime, QObject* parent)
     : QObject(parent),
       clock_(clock),
+      realTime_(std::move(realTime)),
+      start_(realTime_()),
       offset_(clock.now()),
       reportLateness_(qEnvironmentVariableIsSet("QUIMBO_TIMING_LOG")) {
-  elapsed_.start();
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &ClockBinding::onTimeout);

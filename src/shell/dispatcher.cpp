@@ -1,14 +1,17 @@
 // Handing inputs and real time to the game, then redrawing and re-arming.
 #include "shell/dispatcher.h"
 
+#include <utility>
+
 #include "core/game.h"
 #include "shell/clock_binding.h"
 
 namespace quimbo {
 
-Dispatcher::Dispatcher(Game& game, Time time, QObject* parent) : QObject(parent), game_(game) {
+Dispatcher::Dispatcher(Game& game, Time time, QObject* parent, RealTime realTime)
+    : QObject(parent), game_(game) {
   if (time == Time::Real) {
-    binding_ = new ClockBinding(game.clock, this);
+    binding_ = new ClockBinding(game.clock, realTime ? std::move(realTime) : steadyMilliseconds, this);
     connect(binding_, &ClockBinding::due, this, [this] {
       catchUp();
       settle();
@@ -42,8 +45,6 @@ void Dispatcher::settle() {
   emit changed();
 }
 
-bool Dispatcher::realTimerArmed() const { return binding_ && binding_->isArmed(); }
-
-int Dispatcher::realTimerRemainingMs() const { return binding_ ? binding_->remainingMs() : -1; }
+int Dispatcher::realTimerWaitMs() const { return binding_ ? binding_->waitMs() : -1; }
 
 }  // namespace quimbo

@@ -8,10 +8,10 @@
 #include "core/game.h"
 #include "core/input.h"
 #include "core/model/game_state.h"
+#include "shell/clock_binding.h"
 
 namespace quimbo {
 
-class ClockBinding;
 
 class Dispatcher : public QObject {
   Q_OBJECT
@@ -22,7 +22,8 @@ class Dispatcher : public QObject {
     Manual,  // only Input::timePasses moves time on, as in the tests
   };
 
-  Dispatcher(Game& game, Time time, QObject* parent = nullptr);
+  // With real time, the game's timers follow the system's steady clock, or the one given.
+  Dispatcher(Game& game, Time time, QObject* parent = nullptr, RealTime realTime = {});
   ~Dispatcher() override;
 
   const Game& game() const { return game_; }
@@ -32,9 +33,9 @@ class Dispatcher : public QObject {
   // Redraws from the game as it stands, and sets the real timer for its next deadline.
   void redraw();
 
-  // Whether a real timer is waiting for the game's next deadline (never with a manual clock).
-  bool realTimerArmed() const;
-  int realTimerRemainingMs() const;
+  // How long the real timer waits for the game's next deadline, in milliseconds; -1 while it does
+  // not wait (nothing is due, or time is manual).
+  int realTimerWaitMs() const;
 
  signals:
   // The game may have changed: windows redraw.

@@ -7,6 +7,7 @@
 #include <QAccessibleInterface>
 #include <QAccessibleTextInterface>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QAction>
 #include <QList>
 #include <QMenuBar>
@@ -110,6 +111,11 @@ class KitButton : public InKit<QAccessibleWidget> {
  public:
   explicit KitButton(QAbstractButton* button) : InKit(button, QAccessible::Button) {}
 
+  // Named as set, or by its caption.
+  QString text(QAccessible::Text t) const override {
+    const QString set = QAccessibleWidget::text(t);
+    return t == QAccessible::Name && set.isEmpty() ? heard(button()->text()) : set;
+  }
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
     state.pressed = button()->isDown();
@@ -124,6 +130,16 @@ class KitButton : public InKit<QAccessibleWidget> {
 
  private:
   QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+// A label of a window's client area or of a frame without a caption: read as its text.
+class Label : public InKit<QAccessibleWidget> {
+ public:
+  explicit Label(QLabel* label) : InKit(label, QAccessible::StaticText) {}
+  QString text(QAccessible::Text t) const override {
+    const QString set = QAccessibleWidget::text(t);
+    return t == QAccessible::Name && set.isEmpty() ? static_cast<QLabel*>(widget())->text() : set;
+  }
 };
 
 // The status line, whose text is the latest news, to read again on demand (a screen reader's "read
@@ -228,6 +244,10 @@ QAccessibleInterface* kitInterface(const QString& className, QObject* object) {
   }
   if (auto* button = qobject_cast<ui::Button*>(object)) {
     return new KitButton(button);
+  }
+  if (auto* label = qobject_cast<QLabel*>(object);
+      label && label->parentWidget() && isLayoutOnly(label->parentWidget())) {
+    return new Label(label);
   }
   auto* widget = qobject_cast<QWidget*>(object);
   if (className == "QWidget" || className == "quimbo::ui::Frame") {  // containers of controls

@@ -101,6 +101,12 @@ void FixedWindow::showCentred() {
   show();
 }
 
+void FixedWindow::hideToOwner() {
+  if (!isVisible()) return;
+  hide();
+  if (parentWidget()) parentWidget()->activateWindow();
+}
+
 void FixedWindow::closeEvent(QCloseEvent* event) {
   // A window without a title bar offers no way to close it, and the desktop's close request
   // (Alt+F4) gets none either: it goes away only when the game is done with it.

@@ -35,6 +35,8 @@ class FixedWindow : public QWidget {
   void setMenuBar(QMenuBar* menuBar);
   // Shows the window, centred on its screen when it was hidden.
   void showCentred();
+  // Hides the window; the keyboard goes back to its owner, where the player left it.
+  void hideToOwner();
   // What the window is to assistive technology: a frame, or an alert that needs an answer.
   QAccessible::Role accessibleRole() const { return accessibleRole_; }
   void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }

@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <Qt>
 
+#include "ui/accessibility.h"
 #include "ui/twips.h"
 
 namespace quimbo::ui {
@@ -35,6 +36,7 @@ void Frame::paintEvent(QPaintEvent*) {
 Frame* addFrame(QWidget* parent, const char* name, QRect twips, const QString& caption) {
   auto* frame = new Frame(caption, parent);
   frame->setObjectName(name);
+  if (caption.isEmpty()) markLayoutOnly(frame);  // only a border: its controls are its parent's
   frame->setGeometry(pixelRect(twips));
   return frame;
 }

@@ -20,9 +20,7 @@ PanelWindow::PanelWindow(QSize clientSize, QColor background, QWidget* owner)
 void PanelWindow::setShown(bool shown) {
   if (shown == isVisible()) return;
   if (!shown) {
-    hide();
-    // The keyboard goes back where it was before the panel came.
-    if (parentWidget()) parentWidget()->activateWindow();
+    hideToOwner();
     return;
   }
   showCentred();

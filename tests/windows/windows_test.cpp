@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QByteArray>
+#include <QEventLoop>
 #include <QChar>
 #include <QFile>
 #include <QFlags>
@@ -28,6 +29,7 @@
 #include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWidgetList>
 #include <Qt>
@@ -59,6 +61,7 @@
 #include "support/game_text.h"
 #include "support/recording_platform.h"
 #include "support/scripted_random.h"
+#include "ui/fixed_window.h"
 #include "ui/status_line.h"
 
 // Readable failures for texts of the windows.
@@ -69,9 +72,13 @@ namespace {
 
 QAccessibleInterface* of(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
-QStringList tree(QAccessibleInterface* node) {  // every node below, as "role:name"
+// Every node below, as "role:name", each one's parent the node it was reached from.
+QStringList tree(QAccessibleInterface* node) {
   QStringList nodes{QString::number(node->role(), 16) + ":" + node->text(QAccessible::Name)};
-  for (int i = 0; i < node->childCount(); ++i) nodes << tree(node->child(i));
+  for (int i = 0; i < node->childCount(); ++i) {
+    EXPECT_EQ(node->child(i)->parent()->object(), node->object()) << nodes[0].toStdString();
+    nodes << tree(node->child(i));
+  }
   return nodes;
 }
 
@@ -126,9 +133,6 @@ class Windows : public testing::Test {
 };
 
 TEST_F(Windows, TheMainWindowSendsEachClickAndKeyToItsOwnCellAndJugarComesFirst) {
-  EXPECT_EQ(mainWindow().windowTitle(), " Quimbo v1.0");
-  EXPECT_TRUE(mainWindow().minimumSize() == mainWindow().maximumSize() &&
-              !(mainWindow().windowFlags() & Qt::WindowMaximizeButtonHint));
   QWidgetList stops;
   for (QWidget* w = mainWindow().nextInFocusChain(); w != &mainWindow(); w = w->nextInFocusChain()) {
     if (w->focusPolicy() & Qt::TabFocus) stops << w;
@@ -143,16 +147,12 @@ TEST_F(Windows, TheMainWindowSendsEachClickAndKeyToItsOwnCellAndJugarComesFirst)
       << "the click over the centre cell was Jugar's";
   click(cell(2));
   EXPECT_EQ(boardOf(game.mainWindow.panel), ".1. ... ...");
-  arrange([](Game& g) { playersTurn(g); });
-  QTest::keyClick(cell(4), Qt::Key_Space);
-  EXPECT_EQ(boardOf(game.mainWindow.panel), "... 1.. ...");
 }
 
-TEST_F(Windows, EveryPartOfAnAnnouncementAndItsKeysAcknowledgeIt) {
+TEST_F(Windows, AClickOnAnyPartOfAnAnnouncementAcknowledgesIt) {
   const QStringList kParts = {"", "Frame1", "Label1", "Picture1"};
   const std::tuple<QWidget*, AnnouncementState Game::*, QStringList, QString> kWindows[] = {
-      {&shell.playerWon(), &Game::playerWon, kParts + QStringList{"Enter", "Space", "Escape"},
-       "PC: 3"},
+      {&shell.playerWon(), &Game::playerWon, kParts, "PC: 3"},
       {&shell.computerWon(), &Game::computerWon, kParts, "PC: 5"},
       {&shell.draw(), &Game::draw, kParts + QStringList{"Picture2", "Picture6"}, "PC: 4"}};
   for (const auto& [window, shown, ways, after] : kWindows) {
@@ -164,10 +164,7 @@ TEST_F(Windows, EveryPartOfAnAnnouncementAndItsKeysAcknowledgeIt) {
       });
       EXPECT_TRUE(!window->close() && window->isVisible())
           << "the desktop cannot close it unanswered";
-      const std::map<QString, Qt::Key> keys = {
-          {"Enter", Qt::Key_Return}, {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}};
-      keys.contains(way) ? QTest::keyClick(window, keys.at(way))
-                         : click(window, way.isEmpty() ? nullptr : part(window, way));
+      click(window, way.isEmpty() ? nullptr : part(window, way));
       EXPECT_TRUE(!window->isVisible() && mpc().trimmed() == after) << way.toStdString();
       advance(1000);
     }
@@ -187,23 +184,22 @@ TEST_F(Windows, EveryPartOfAnAnnouncementAndItsKeysAcknowledgeIt) {
   EXPECT_TRUE(jugar()->isVisible() && game.mainWindow.startButtonVisible && mpc() == score);
 }
 
-TEST_F(Windows, TheCreditsOpenOnceAndTheBannersNoticeSpeaksSpanish) {
+TEST_F(Windows, TheCreditsOpenOnceAndComeToTheFrontWhenAskedAgainAndTheNoticeHasOneButton) {
   menuItem("msobre")->trigger();
+  mainWindow().activateWindow();  // the player goes back to the board, the credits behind it
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
   menuItem("msobre")->trigger();
   int shown = 0;
   for (const QWidget* top : QApplication::topLevelWidgets()) shown += top->isVisible();
   EXPECT_EQ(shown, 2) << "the board and one credits window";
+  EXPECT_TRUE(focusOn(part(&shell.credits(), "Command1"))) << "in front, with the keyboard";
   EXPECT_TRUE(!shell.credits().close() && shell.credits().isVisible()) << "it goes only by Aceptar";
-  QTest::keyClick(&shell.credits(), Qt::Key_Return);
-  EXPECT_FALSE(shell.credits().isVisible()) << "Enter presses Aceptar";
-  menuItem("msobre")->trigger();
   click(&shell.credits(), part(&shell.credits(), "Command1"));
   EXPECT_FALSE(shell.credits().isVisible());
   platform.browserStarts = false;
   click(part(&mainWindow(), "Image10"));
   auto* notice = mainWindow().findChild<QMessageBox*>("BrowserNotice");
   ASSERT_TRUE(notice && notice->isVisible() && !notice->isModal() && notice->buttons().size() == 1);
-  EXPECT_EQ(notice->buttons()[0]->text(), "Aceptar");
   notice->buttons()[0]->click();
   EXPECT_FALSE(notice->isVisible() || game.browserNotice.visible);
 }
@@ -232,6 +228,17 @@ TEST(DesktopLink, AnOpenerThatFailsIsReportedAndOneThatWorksIsNot) {
   QFile::remove(bin.filePath("xdg-open"));  // no opener at all
   EXPECT_FALSE(DesktopPlatform().openUrl(site.toStdString()));
   qputenv("PATH", path);
+}
+
+// Leaving ends the program at once, even while a window that waits for its answer refuses to close.
+TEST(DesktopLeaving, EndsTheProgramWhateverWindowIsWaiting) {
+  ui::FixedWindow waiting(QSize(10, 10), ui::FixedWindow::Chrome::Borderless, Qt::white);
+  waiting.showCentred();
+  DesktopPlatform desktop;
+  QEventLoop program;
+  QTimer::singleShot(0, &program, [&] { desktop.quit(); });
+  QTimer::singleShot(500, &program, [&] { program.exit(1); });  // still running: it never ended
+  EXPECT_EQ(program.exec(), 0);
 }
 
 TEST(Program, OpensOnTheSplashWhichCannotBeClosedAndEndsFromTheCloseButton) {
@@ -273,13 +280,109 @@ TEST_F(Windows, AScreenReaderReadsCleanNamesAndNothingDecorativeOrInternal) {
             "Comenzá vos.")
       << "the news can be read again once the line on screen is blank";
   EXPECT_EQ(of(cell(1))->text(QAccessible::Description), "Todavía no hay partida: pulsá Jugar.");
-  EXPECT_EQ(of(part(&mainWindow(), "Image10"))->text(QAccessible::Description),
-            "Abre www.rinconludico.example en el navegador");
   of(cell(1))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(QTest::qWaitFor([&] {
     return game.news.text == "Todavía no hay partida: pulsá Jugar.";
   })) << "a screen reader's press reaches the game, which tells why it refused it";
 }
+
+TEST_F(Windows, AScreenReaderHearsTheSplashAndTheCreditsWithoutTheirPicturesAndBorders) {
+  Game starting(random, platform);
+  Shell program(starting, Dispatcher::Time::Manual);
+  program.start();
+  EXPECT_EQ(tree(of(program.splash())),
+            QString::fromUtf8("9:Quimbo|29:Juego de tablero|29:Versión 1.0|29:22/01/2002|"
+                              "29:Plataforma W95/98/Me/XP|29:Vandrel Software")
+                .split('|'));
+  EXPECT_EQ(of(program.splash())->text(QAccessible::Description),
+            QString::fromUtf8("Juego de tablero. Versión 1.0. Vandrel Software."));
+  menuItem("msobre")->trigger();
+  EXPECT_EQ(tree(of(&shell.credits())),
+            QString::fromUtf8("9:Quimbo: créditos|14:Estrategia y testeo|29:Marina Alcázar|"
+                              "29:marina@vandrel.example|14:Programación|29:Tomás Iriarte|"
+                              "29:tomas@vandrel.example|29:Edición especial dedicada a nuestros "
+                              "amigos de Rincón Lúdico|2b:Aceptar")
+                .split('|'));
+}
+
+// What kind of window each one is to the desktop: the board a window of its own that can be
+// minimised and closed but not maximised, the splash a borderless splash screen, and every other
+// window a borderless dialog of the board's, which the desktop keeps above it.
+TEST_F(Windows, EveryWindowIsOfItsKind) {
+  Game starting(random, platform);
+  Shell program(starting, Dispatcher::Time::Manual);
+  program.start();
+  const std::tuple<QWidget*, Qt::WindowType, QWidget*> kKinds[] = {
+      {&mainWindow(), Qt::Window, nullptr},
+      {program.splash(), Qt::SplashScreen, nullptr},
+      {&shell.playerWon(), Qt::Dialog, &mainWindow()},
+      {&shell.computerWon(), Qt::Dialog, &mainWindow()},
+      {&shell.draw(), Qt::Dialog, &mainWindow()},
+      {&shell.result(), Qt::Dialog, &mainWindow()},
+      {&shell.credits(), Qt::Dialog, &mainWindow()}};
+  for (const auto& [window, type, owner] : kKinds) {
+    EXPECT_EQ(window->windowType(), type) << window->objectName().toStdString();
+    EXPECT_EQ(window->parentWidget(), owner) << window->objectName().toStdString();
+    EXPECT_EQ(window->windowFlags().testFlag(Qt::FramelessWindowHint), window != &mainWindow())
+        << window->objectName().toStdString();
+  }
+  const Qt::WindowFlags board = mainWindow().windowFlags();
+  EXPECT_TRUE(board.testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) &&
+              !board.testFlag(Qt::WindowMaximizeButtonHint) &&
+              mainWindow().minimumSize() == mainWindow().maximumSize());
+}
+
+// The texts a player meets that no picture of a window shows: titles, the browser notice, and what
+// a screen reader is told of the controls.
+TEST_F(Windows, EveryTextOutsideThePicturesReadsExactly) {
+  platform.browserStarts = false;
+  click(part(&mainWindow(), "Image10"));
+  auto* notice = mainWindow().findChild<QMessageBox*>("BrowserNotice");
+  ASSERT_NE(notice, nullptr);
+  QWidget* banner = part(&mainWindow(), "Image10");
+  const std::pair<QString, const char*> kTexts[] = {
+      {mainWindow().windowTitle(), " Quimbo v1.0"},
+      {shell.credits().windowTitle(), "Quimbo: créditos"},
+      {shell.playerWon().windowTitle() + shell.computerWon().windowTitle(), "GanadorGanador"},
+      {shell.draw().windowTitle() + shell.result().windowTitle(), "EmpateResultado Final"},
+      {notice->windowTitle(), "Quimbo"},
+      {notice->text(), "No se pudo abrir el navegador.\nVisitá www.rinconludico.example cuando quieras."},
+      {notice->buttons().value(0)->text(), "Aceptar"},
+      {jugar()->accessibleName(), "Jugar"},
+      {jugar()->accessibleDescription(), "Empieza una partida de cinco rondas"},
+      {banner->accessibleName(), "Rincón Lúdico"},
+      {banner->accessibleDescription(), "Abre www.rinconludico.example en el navegador"},
+  };
+  for (const auto& [text, expected] : kTexts) EXPECT_EQ(text, QString::fromUtf8(expected));
+}
+
+// The real timer waits exactly until the game's next deadline by the desktop's clock, here one
+// moved by hand, and not at all while nothing is due.
+TEST(RealTime, TheTimerWaitsForTheGamesNextDeadlineAndSleepsWhenNoneIsDue) {
+  ScriptedRandom random;
+  RecordingPlatform platform;
+  Game game(random, platform);
+  Milliseconds now = 50'000;  // the desktop's clock when the program starts
+  Dispatcher dispatcher(game, Dispatcher::Time::Real, nullptr, [&] { return now; });
+  dispatcher.redraw();
+  EXPECT_EQ(dispatcher.realTimerWaitMs(), 3000) << "the splash's three seconds";
+  now += 1200;
+  dispatcher.redraw();
+  EXPECT_EQ(dispatcher.realTimerWaitMs(), 1800);
+  now += 2000;
+  random.coins({0, 0});  // the computer opens, in the centre
+  dispatcher.send({Action::PressStart});  // the splash's time passed before the press
+  EXPECT_EQ(game.clock.now(), 3200);
+  EXPECT_EQ(dispatcher.realTimerWaitMs(), 1000) << "the opening piece a second later";
+  now += 999;
+  dispatcher.redraw();
+  EXPECT_EQ(dispatcher.realTimerWaitMs(), 1);
+  now += 1;
+  dispatcher.send(Input::timePasses(0));
+  EXPECT_EQ(boardOf(game.mainWindow.panel), "... .0. ...");
+  EXPECT_EQ(dispatcher.realTimerWaitMs(), -1) << "the player's turn: nothing to wake for";
+}
+
 
 TEST_F(Windows, AnnouncementsAreAlertsThatSayWhatHappenedAndWhatToDo) {
   arrange([](Game& g) { g.result = {true, "6", "4"}; });
@@ -296,7 +399,7 @@ TEST_F(Windows, AnnouncementsAreAlertsThatSayWhatHappenedAndWhatToDo) {
   }
 }
 
-TEST_F(Windows, ArrowsMoveOnTheBoardAndStayOnItAndEnterPresses) {
+TEST_F(Windows, ArrowsMoveOnTheBoardAndStayOnIt) {
   mainWindow().activateWindow();
   jugar()->setFocus();
   ASSERT_TRUE(focusOn(jugar()));
@@ -309,11 +412,70 @@ TEST_F(Windows, ArrowsMoveOnTheBoardAndStayOnItAndEnterPresses) {
     EXPECT_EQ(QApplication::focusWidget(), then == "J" ? jugar() : cell(then.toInt()))
         << step.toStdString();
   }
-  random.coins({1});
-  QTest::keyClick(jugar(), Qt::Key_Enter);
-  EXPECT_TRUE(focusOn(cell(5))) << "after Jugar, the board";
-  QTest::keyClick(cell(5), Qt::Key_Return);
-  EXPECT_EQ(boardOf(game.mainWindow.panel), "... .1. ...");
+}
+
+// Every key the README names, on the main keyboard and the keypad: what it presses, and where the
+// keyboard is afterwards. A window that closes gives it back where the player left it.
+TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
+  using Key = std::pair<Qt::Key, Qt::KeyboardModifiers>;
+  const std::vector<Key> kPresses = {
+      {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Space, {}}};
+  const std::vector<Key> kAcknowledges = {kPresses[0], kPresses[1], kPresses[2],
+                                          {Qt::Key_Escape, Qt::NoModifier}};
+  const auto keyboardOn = [&](QWidget* widget) {
+    widget->window()->activateWindow();
+    widget->setFocus();
+    ASSERT_TRUE(focusOn(widget));
+  };
+  const auto press = [](const Key& key) {
+    QTest::keyClick(QApplication::focusWidget(), key.first, key.second);
+  };
+  for (const Key& key : kPresses) {
+    const std::string name = QTest::toString(key.first);
+    arrange([](Game& g) { g.mainWindow.startButtonVisible = true; });
+    random.coins({1});
+    keyboardOn(jugar());
+    press(key);
+    EXPECT_FALSE(game.mainWindow.startButtonVisible) << name << " presses Jugar";
+    EXPECT_TRUE(focusOn(cell(5))) << name << ": after Jugar, the board";
+    keyboardOn(cell(7));
+    press(key);
+    EXPECT_EQ(boardOf(game.mainWindow.panel), "... ... 1..") << name << " takes the cell";
+    EXPECT_TRUE(focusOn(cell(7))) << name;
+    const std::size_t opened = platform.opened.size();
+    keyboardOn(part(&mainWindow(), "Image10"));
+    press(key);
+    EXPECT_EQ(platform.opened.size(), opened + 1) << name << " opens the banner's site";
+  }
+  const std::pair<QWidget*, AnnouncementState Game::*> kAnnouncements[] = {
+      {&shell.playerWon(), &Game::playerWon},
+      {&shell.computerWon(), &Game::computerWon},
+      {&shell.draw(), &Game::draw}};
+  for (const auto& [window, shown] : kAnnouncements) {
+    for (const Key& key : kAcknowledges) {
+      arrange([](Game& g) { playersTurn(g); });
+      keyboardOn(cell(3));
+      arrange([shown = shown](Game& g) { (g.*shown).visible = true; });
+      EXPECT_TRUE(focusOn(window)) << "the announcement takes the keyboard";
+      press(key);
+      EXPECT_FALSE(window->isVisible()) << QTest::toString(key.first);
+      EXPECT_TRUE(focusOn(cell(3))) << "back where the player was";
+    }
+  }
+  for (const Key& key : kAcknowledges) {
+    arrange([](Game& g) { g.mainWindow.startButtonVisible = false, g.result = {true, "6", "4"}; });
+    EXPECT_TRUE(focusOn(&shell.result()));
+    press(key);
+    EXPECT_TRUE(!shell.result().isVisible() && focusOn(jugar())) << "after a match, on Jugar";
+  }
+  for (const Key& key : {kPresses[0], kPresses[1]}) {
+    keyboardOn(cell(3));
+    menuItem("msobre")->trigger();
+    EXPECT_TRUE(focusOn(part(&shell.credits(), "Command1"))) << "the credits on Aceptar";
+    press(key);
+    EXPECT_FALSE(shell.credits().isVisible()) << QTest::toString(key.first) << " presses Aceptar";
+    EXPECT_TRUE(focusOn(cell(3))) << "back on the board";
+  }
 }
 
 }  // namespace

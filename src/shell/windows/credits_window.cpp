@@ -105,7 +105,7 @@ void CreditsWindow::addCredit(const Credit& credit) {
 
 void CreditsWindow::refresh(const Game& game) {
   if (!game.credits.visible) {
-    hide();
+    hideToOwner();
   } else if (!isVisible()) {
     showCentred();
     bringToFront();

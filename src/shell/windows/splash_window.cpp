@@ -10,6 +10,7 @@
 #include "core/model/windows.h"
 #include "shell/windows/colours.h"
 #include "shell/windows/piece_pictures.h"
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/frame.h"
 #include "ui/labels.h"
@@ -59,7 +60,9 @@ SplashWindow::SplashWindow(Dispatcher& dispatcher)
       ->setObjectName("Label4");
 
   auto* frame3 = ui::addFrame(frame1, "Frame3", {120, 2250, 1960, 420});
-  ui::addLabel(frame3, {120, 120, 1720, 255}, QString(), {plain})->setObjectName("Label5");
+  auto* label5 = ui::addLabel(frame3, {120, 120, 1720, 255}, QString(), {plain});
+  label5->setObjectName("Label5");
+  ui::markDecorative(label5);  // empty: nothing to read
   auto* frame4 = ui::addFrame(frame1, "Frame4", {2180, 2250, 2140, 420});
   ui::addLabel(frame4, {440, 140, 1335, 255}, "Vandrel Software",
                {ui::gameFont(8.25, {.bold = true}), Qt::black, left})
