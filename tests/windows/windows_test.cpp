@@ -188,6 +188,9 @@ TEST_F(Windows, TheCreditsOpenOnceAndComeToTheFrontWhenAskedAgainAndTheNoticeHas
   menuItem("msobre")->trigger();
   mainWindow().activateWindow();  // the player goes back to the board, the credits behind it
   ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
+  advance(1000);
+  QApplication::processEvents();
+  EXPECT_TRUE(mainWindow().isActiveWindow()) << "the game goes on, the board keeps the keyboard";
   menuItem("msobre")->trigger();
   int shown = 0;
   for (const QWidget* top : QApplication::topLevelWidgets()) shown += top->isVisible();
@@ -272,6 +275,7 @@ TEST_F(Windows, AScreenReaderReadsCleanNamesAndNothingDecorativeOrInternal) {
   }
   EXPECT_EQ(of(menuItem("mpc"))->actionInterface(), nullptr) << "the score is read, not pressed";
   QAccessibleInterface* status = of(mainWindow().findChild<QLabel*>("Label1"));
+  EXPECT_EQ(status->text(QAccessible::Name), "Pulsá Jugar para empezar.") << "the first news";
   EXPECT_EQ(status->role(),
             ui::StatusLine::kAnnounces ? QAccessible::StaticText : QAccessible::Notification);
   arrange([](Game& g) { g.news = {"Comenzá vos.", g.news.number + 1}, g.mainWindow.status.clear(); });
