@@ -9,9 +9,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QChar>
+#include <QColor>
 #include <QFile>
+#include <QImage>
 #include <QFlags>
 #include <QGuiApplication>
 #include <QIODevice>
@@ -51,6 +54,7 @@
 #include "core/model/game_state.h"
 #include "core/model/main_window_state.h"
 #include "core/model/windows.h"
+#include "shell/clock_binding.h"
 #include "shell/desktop_platform.h"
 #include "shell/dispatcher.h"
 #include "shell/shell.h"
@@ -63,6 +67,7 @@
 #include "support/scripted_random.h"
 #include "ui/fixed_window.h"
 #include "ui/status_line.h"
+#include "ui/title_bar.h"
 
 // Readable failures for texts of the windows.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
@@ -176,7 +181,7 @@ TEST_F(Windows, AClickOnAnyPartOfAnAnnouncementAcknowledgesIt) {
     EXPECT_TRUE(!shell.result().isVisible() && jugar()->isVisible()) << name;
   }
   // A double-click on the result: its second click lands on Jugar, back under it, and is lost.
-  QGuiApplication::styleHints()->setMouseDoubleClickInterval(60'000);
+  QGuiApplication::styleHints()->setMouseDoubleClickInterval(900);  // in milliseconds
   arrange([](Game& g) { g.mainWindow.startButtonVisible = false, g.result = {true, "10", "0"}; });
   const QString score = mpc();
   click(&shell.result());
@@ -385,6 +390,56 @@ TEST(RealTime, TheTimerWaitsForTheGamesNextDeadlineAndSleepsWhenNoneIsDue) {
   dispatcher.send(Input::timePasses(0));
   EXPECT_EQ(boardOf(game.mainWindow.panel), "... .0. ...");
   EXPECT_EQ(dispatcher.realTimerWaitMs(), -1) << "the player's turn: nothing to wake for";
+  QElapsedTimer desktop;  // and the real clock counts milliseconds of the system's steady time
+  desktop.start();
+  EXPECT_NEAR(steadyMilliseconds(), desktop.msecsSinceReference(), 100);
+}
+
+// A control shows its focus ring only where the keyboard is, and only once the player moves it
+// with the keyboard, as the desktop's own styles do. The cells draw nothing else.
+TEST_F(Windows, AFocusRingShowsOnlyWhereTheKeyboardMovedTo) {
+  const auto looks = [](QWidget* control) { return control->grab().toImage(); };
+  const QImage plain = looks(cell(2));
+  arrange([](Game& g) { playersTurn(g); });
+  mainWindow().activateWindow();
+  cell(5)->setFocus(Qt::MouseFocusReason);  // as a click gives it
+  ASSERT_TRUE(focusOn(cell(5)));
+  EXPECT_EQ(looks(cell(5)), plain) << "no ring before the keyboard is used";
+  QTest::keyClick(cell(5), Qt::Key_Up);
+  ASSERT_TRUE(focusOn(cell(2)));
+  EXPECT_NE(looks(cell(2)), plain) << "the ring where the keyboard went";
+  EXPECT_EQ(looks(cell(5)), plain) << "and nowhere else";
+}
+
+// The buttons look pressed while held down: their lit edge turns dark.
+TEST_F(Windows, APressedButtonLooksPushedIn) {
+  auto* start = static_cast<QAbstractButton*>(jugar());
+  const QColor up = start->grab().toImage().pixelColor(0, 0);
+  start->setDown(true);
+  const QColor down = start->grab().toImage().pixelColor(0, 0);
+  EXPECT_TRUE(up == Qt::white && down.lightness() < up.lightness()) << down.name().toStdString();
+}
+
+// The banner's pointer clicks where its fingertip is drawn: the middle of the picture's top row.
+TEST_F(Windows, TheBannersPointerClicksWithItsFingertip) {
+  const QImage pointer(":/pictures/link_cursor.png");
+  QList<QPoint> tip;  // the drawn pixels of the picture's top row
+  for (int y = 0; y < pointer.height() && tip.isEmpty(); ++y) {
+    for (int x = 0; x < pointer.width(); ++x) {
+      if (qAlpha(pointer.pixel(x, y))) tip << QPoint(x, y);
+    }
+  }
+  ASSERT_FALSE(tip.isEmpty());
+  EXPECT_EQ(part(&mainWindow(), "Image10")->cursor().hotSpot(), (tip.first() + tip.last()) / 2);
+}
+
+// On Wayland the game draws its own title bar; Tab never stops on its buttons.
+TEST(TitleBar, ItsButtonsTakeNoTabStop) {
+  QWidget window;
+  const ui::TitleBar bar(&window);
+  for (const QWidget* button : bar.findChildren<QWidget*>()) {
+    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->accessibleName().toStdString();
+  }
 }
 
 
