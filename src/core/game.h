@@ -2,8 +2,8 @@
 // handle(), which runs the rules it sets off to completion.
 #pragma once
 
-#include "core/input.h"
-#include "core/model/game_state.h"
+#include "core/input.h"  // IWYU pragma: export
+#include "core/model/game_state.h"  // IWYU pragma: export
 
 namespace quimbo {
 

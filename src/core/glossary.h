@@ -8,6 +8,10 @@
 #include <array>
 #include <string_view>
 
+#include "core/model/clock.h"
+#include "core/model/main_window_state.h"
+#include "core/model/state_panel.h"
+
 namespace quimbo::glossary {
 
 struct Entry {
@@ -15,11 +19,27 @@ struct Entry {
   std::string_view control;  // as the form said it
 };
 
-inline constexpr Entry kGlossary[] = {
-    // The state panel of the main window (Field)
-    {"Cell1 .. Cell9", "Text1 .. Text9"},
-    {"ComputerPieceOnBoard1 .. ComputerPieceOnBoard5", "Text10 .. Text14"},
-    {"PlayerPieceOnBoard1 .. PlayerPieceOnBoard5", "Text15 .. Text19"},
+// The state panel's fields, in the order of Field.
+inline constexpr std::array<Entry, kFieldCount> kFields{{
+    {"Cell1", "Text1"},
+    {"Cell2", "Text2"},
+    {"Cell3", "Text3"},
+    {"Cell4", "Text4"},
+    {"Cell5", "Text5"},
+    {"Cell6", "Text6"},
+    {"Cell7", "Text7"},
+    {"Cell8", "Text8"},
+    {"Cell9", "Text9"},
+    {"ComputerPieceOnBoard1", "Text10"},
+    {"ComputerPieceOnBoard2", "Text11"},
+    {"ComputerPieceOnBoard3", "Text12"},
+    {"ComputerPieceOnBoard4", "Text13"},
+    {"ComputerPieceOnBoard5", "Text14"},
+    {"PlayerPieceOnBoard1", "Text15"},
+    {"PlayerPieceOnBoard2", "Text16"},
+    {"PlayerPieceOnBoard3", "Text17"},
+    {"PlayerPieceOnBoard4", "Text18"},
+    {"PlayerPieceOnBoard5", "Text19"},
     {"OpeningCell", "Text20"},
     {"FirstReplyMarker", "Text21"},
     {"RoundsPlayed", "Text22"},
@@ -29,6 +49,24 @@ inline constexpr Entry kGlossary[] = {
     {"ComputerMoves", "Text26"},
     {"BoardLock", "Text27"},
     {"ComputerLine", "Text28"},
+}};
+
+// The main window's timers.
+struct TimerEntry {
+  Timer MainWindowState::*timer;
+  std::string_view name;
+  std::string_view control;
+};
+inline constexpr std::array<TimerEntry, 5> kTimers{{
+    {&MainWindowState::computerMove, "computerMove", "Timer1"},
+    {&MainWindowState::openingPiece, "openingPiece", "Timer2"},
+    {&MainWindowState::announcePlayerWin, "announcePlayerWin", "Timer3"},
+    {&MainWindowState::announceComputerWin, "announceComputerWin", "Timer4"},
+    {&MainWindowState::announceDraw, "announceDraw", "Timer5"},
+}};
+
+// Everything else.
+inline constexpr Entry kGlossary[] = {
     // The main window (MainWindowState) and its controls
     {"mainWindow", "Form1"},
     {"pieces[0..4], the computer's", "Picture1 .. Picture5"},
@@ -46,12 +84,7 @@ inline constexpr Entry kGlossary[] = {
     {"Action::OpenCredits, openCredits()", "msobre, \"&Sobre \""},
     {"Action::Leave, leave()", "msalir, \" &Salir\""},
     {"Side::Computer", "Matrix"},
-    // Its timers
-    {"computerMove", "Timer1"},
-    {"openingPiece, putOpeningPiece()", "Timer2"},
-    {"announcePlayerWin", "Timer3"},
-    {"announceComputerWin", "Timer4"},
-    {"announceDraw", "Timer5"},
+    {"putOpeningPiece()", "the tick of Timer2"},
     // The other windows, and the timers they own
     {"playerWon", "Form2"},
     {"computerWon", "Form3"},

@@ -16,14 +16,6 @@
 #include <vector>
 
 #include "core/game.h"
-#include "core/input.h"
-#include "core/model/board.h"
-#include "core/model/clock.h"
-#include "core/model/game_state.h"
-#include "core/model/main_window_state.h"
-#include "core/model/random.h"
-#include "core/model/state_panel.h"
-#include "core/model/windows.h"
 #include "support/game_text.h"
 #include "support/recording_platform.h"
 #include "support/scripted_random.h"

@@ -10,9 +10,6 @@
 #include <vector>
 
 #include "core/game.h"
-#include "core/input.h"
-#include "core/model/game_state.h"
-#include "core/model/random.h"
 #include "support/game_text.h"
 #include "support/player.h"
 #include "support/recording_platform.h"

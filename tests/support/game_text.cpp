@@ -1,14 +1,10 @@
 // Reading and writing the game as text.
-#include "support/game_text.h"
-
-#include <sstream>
 
 #include "core/game.h"
-#include "core/input.h"
-#include "core/model/board.h"
-#include "core/model/board_state.h"
-#include "core/model/clock.h"
-#include "core/model/windows.h"
+#include "core/glossary.h"
+#include "core/model/state_panel.h"
+#include "support/game_text.h"
+#include <sstream>
 
 namespace quimbo::test {
 
@@ -79,14 +75,14 @@ std::string stateOf(const MainWindowState& main) {
   for (const Point& at : main.pieces) out << ' ' << at.left << ',' << at.top;
   out << " |" << main.status << '|' << main.computerScore << '|' << main.playerScore << '|'
       << main.startButtonVisible;
-  for (const auto& [name, timer] : timersOf(main)) out << timer->isEnabled();
+  for (const auto& entry : glossary::kTimers) out << (main.*entry.timer).isEnabled();
   return out.str();
 }
 
 void playersTurn(Game& game, std::string_view board) {
   if (game.splash.visible) handle(game, Input::timePasses(kSplashTime));
   MainWindowState& main = game.mainWindow;
-  for (const auto& [name, timer] : timersOf(main)) timer->disable();
+  for (const auto& entry : glossary::kTimers) (main.*entry.timer).disable();
   main.startButtonVisible = false;
   main.panel.setText(Field::BoardLock, "0");
   main.panel.setText(Field::ComputerLine, "");

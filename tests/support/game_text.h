@@ -3,17 +3,13 @@
 // in a score caption, and the whole main window as one line to compare before and after.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
-#include "core/game.h"
 #include "core/model/game_state.h"
 #include "core/model/main_window_state.h"
-#include "core/model/state_panel.h"
 
 namespace quimbo::test {
 
@@ -30,16 +26,6 @@ bool isFull(std::string_view board);
 std::string winningCells(std::string_view board, char mark);  // where `mark` would make a line
 int pointsIn(const std::string& caption);                     // the digits after the colon
 std::string stateOf(const MainWindowState& main);  // every field, piece, caption, flag and timer
-
-// The main window's timers, each with its name in the code.
-template <typename Window>  // MainWindowState or const MainWindowState
-auto timersOf(Window& main) {
-  return std::array{std::pair{"computerMove", &main.computerMove},
-                    std::pair{"openingPiece", &main.openingPiece},
-                    std::pair{"announcePlayerWin", &main.announcePlayerWin},
-                    std::pair{"announceComputerWin", &main.announceComputerWin},
-                    std::pair{"announceDraw", &main.announceDraw}};
-}
 
 // The player to move on `board` in a running match, past the splash, with no timer running.
 void playersTurn(Game& game, std::string_view board = "... ... ...");

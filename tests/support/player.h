@@ -7,7 +7,6 @@
 #include <span>
 #include <string>
 
-#include "core/game.h"
 #include "core/model/game_state.h"
 
 namespace quimbo::test {

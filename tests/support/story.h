@@ -4,18 +4,19 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
+#include <charconv>
 #include <cstddef>
-#include <exception>
-#include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "core/game.h"
+#include "core/glossary.h"
 #include "core/input.h"
 #include "core/model/board.h"
 #include "core/model/board_state.h"
@@ -125,19 +126,9 @@ class Story : public testing::Test {
 
   // A field of the state panel by its name in the code.
   Field field(const std::string& name) {
-    static const std::map<std::string, Field> kFields = [] {
-      std::map<std::string, Field> fields;
-      const char* kNames[] = {"OpeningCell",   "FirstReplyMarker", "RoundsPlayed",
-                              "AttackPlaced",  "DefencePlaced",    "OpeningCounter",
-                              "ComputerMoves", "BoardLock",        "ComputerLine"};
-      for (int n = 0; n < 9; ++n) fields[kNames[n]] = static_cast<Field>(20 + n);
-      for (int k = 1; k <= 5; ++k) {
-        fields["ComputerPieceOnBoard" + std::to_string(k)] = static_cast<Field>(9 + k);
-        fields["PlayerPieceOnBoard" + std::to_string(k)] = static_cast<Field>(14 + k);
-      }
-      return fields;
-    }();
-    if (kFields.contains(name)) return kFields.at(name);
+    for (std::size_t f = 0; f < glossary::kFields.size(); ++f) {
+      if (glossary::kFields[f].name == name) return static_cast<Field>(f + 1);
+    }
     ADD_FAILURE() << step_ << ": no field or view called '" << name << "'";
     return Field::Cell1;
   }
@@ -149,11 +140,10 @@ class Story : public testing::Test {
 
  private:
   int number(const std::string& text) {
-    std::size_t used = 0;
-    try {
-      const int value = std::stoi(text, &used);
-      if (used == text.size()) return value;
-    } catch (const std::exception&) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    if (std::from_chars(text.data(), end, value) == std::from_chars_result{end, std::errc()}) {
+      return value;
     }
     ADD_FAILURE() << step_ << ": '" << text << "' is not a number";
     return 0;
@@ -165,22 +155,22 @@ class Story : public testing::Test {
   }
 
   Timer& timer(const std::string& name) {
-    for (const auto& [timerName, timer] : timersOf(main)) {
-      if (timerName == name) return *timer;
+    for (const auto& entry : glossary::kTimers) {
+      if (entry.name == name) return main.*entry.timer;
     }
     ADD_FAILURE() << step_ << ": no timer called '" << name << "'";
     return main.computerMove;
   }
 
-  static void addWord(std::string& words, const char* word) {
+  static void addWord(std::string& words, std::string_view word) {
     if (!words.empty()) words += ' ';
     words += word;
   }
 
   std::string armed() {
     std::string names;
-    for (const auto& [name, timer] : timersOf(main)) {
-      if (timer->isEnabled()) addWord(names, name);
+    for (const auto& entry : glossary::kTimers) {
+      if ((main.*entry.timer).isEnabled()) addWord(names, entry.name);
     }
     return names;
   }

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "core/model/board.h"
-#include "core/model/state_panel.h"
+#include "core/model/board.h"  // IWYU pragma: export
+#include "core/model/state_panel.h"  // IWYU pragma: export
 
 namespace quimbo {
 

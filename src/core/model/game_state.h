@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "core/model/board.h"
-#include "core/model/clock.h"
-#include "core/model/main_window_state.h"
-#include "core/model/platform.h"
-#include "core/model/random.h"
-#include "core/model/windows.h"
+#include "core/model/board.h"  // IWYU pragma: export
+#include "core/model/clock.h"  // IWYU pragma: export
+#include "core/model/main_window_state.h"  // IWYU pragma: export
+#include "core/model/platform.h"  // IWYU pragma: export
+#include "core/model/random.h"  // IWYU pragma: export
+#include "core/model/windows.h"  // IWYU pragma: export
 
 namespace quimbo {
 

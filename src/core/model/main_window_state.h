@@ -6,10 +6,10 @@
 #include <cstddef>
 #include <string>
 
-#include "core/model/board.h"
-#include "core/model/board_state.h"
-#include "core/model/clock.h"
-#include "core/model/state_panel.h"
+#include "core/model/board.h"  // IWYU pragma: export
+#include "core/model/board_state.h"  // IWYU pragma: export
+#include "core/model/clock.h"  // IWYU pragma: export
+#include "core/model/state_panel.h"  // IWYU pragma: export
 
 namespace quimbo {
 
