@@ -7,8 +7,8 @@
 #include <QAccessibleInterface>
 #include <QAccessibleTextInterface>
 #include <QAccessibleWidget>
-#include <QLabel>
 #include <QAction>
+#include <QLabel>
 #include <QList>
 #include <QMenuBar>
 #include <QObject>
