@@ -2,7 +2,6 @@
 #include "shell/windows/credits_window.h"
 
 #include <QFont>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QRect>
 #include <QString>
@@ -117,14 +116,6 @@ void CreditsWindow::bringToFront() {
   raise();
   activateWindow();
   accept_->setFocus();
-}
-
-void CreditsWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    send({Action::CloseCredits});
-    return;
-  }
-  FixedWindow::keyPressEvent(event);
 }
 
 }  // namespace quimbo

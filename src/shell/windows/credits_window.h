@@ -1,7 +1,6 @@
 // The credits: who made the game, a dedication to our partner site, and "Aceptar".
 #pragma once
 
-#include <QKeyEvent>
 #include <QWidget>
 
 #include "core/model/game_state.h"
@@ -19,10 +18,6 @@ class CreditsWindow : public GameWindow<ui::FixedWindow> {
   void refresh(const Game& game) override;
   // Raises the credits above the board and gives them the keyboard, when they are on screen.
   void bringToFront();
-
- protected:
-  // Enter presses "Aceptar".
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void addCredit(const Credit& credit);
