@@ -42,6 +42,7 @@
 #include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "core/glossary.h"
 #include "core/input.h"
@@ -446,16 +447,21 @@ TEST_F(Windows, ArrowsMoveOnTheBoardAndStayOnIt) {
 // Every key the README names, on the main keyboard and the keypad: what it presses, and where the
 // keyboard is afterwards. A window that closes gives it back where the player left it.
 TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
-  using Key = std::pair<Qt::Key, Qt::KeyboardModifiers>;
-  const std::vector<Key> kPresses = {
-      {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Space, {}}};
+  struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::string name;
+  };
+  const std::vector<Key> kPresses = {{Qt::Key_Return, Qt::NoModifier, "Enter"},
+                                     {Qt::Key_Enter, Qt::KeypadModifier, "keypad Enter"},
+                                     {Qt::Key_Space, Qt::NoModifier, "Space"}};
   const std::vector<Key> kAcknowledges = {kPresses[0], kPresses[1], kPresses[2],
-                                          {Qt::Key_Escape, Qt::NoModifier}};
+                                          {Qt::Key_Escape, Qt::NoModifier, "Escape"}};
   const auto press = [](const Key& key) {
-    QTest::keyClick(QApplication::focusWidget(), key.first, key.second);
+    QTest::keyClick(QApplication::focusWidget(), key.key, key.modifiers);
   };
   for (const Key& key : kPresses) {
-    const std::string name = QTest::toString(key.first);
+    const std::string& name = key.name;
     arrange([](Game& g) { g.mainWindow.startButtonVisible = true; });
     random.coins({1});
     keyboardOn(jugar());
@@ -481,7 +487,7 @@ TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
       arrange(show);
       EXPECT_TRUE(focusOn(window)) << "the announcement takes the keyboard";
       press(key);
-      EXPECT_FALSE(window->isVisible()) << QTest::toString(key.first);
+      EXPECT_FALSE(window->isVisible()) << key.name;
       EXPECT_TRUE(focusOn(after)) << "the keyboard back with the player";
     }
   }
@@ -490,7 +496,7 @@ TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
     menuItem("msobre")->trigger();
     EXPECT_TRUE(focusOn(part(&shell.credits(), "Command1"))) << "the credits on Aceptar";
     press(key);
-    EXPECT_FALSE(shell.credits().isVisible()) << QTest::toString(key.first) << " presses Aceptar";
+    EXPECT_FALSE(shell.credits().isVisible()) << key.name << " presses Aceptar";
     EXPECT_TRUE(focusOn(cell(3))) << "back on the board";
   }
 }
