@@ -447,21 +447,17 @@ TEST_F(Windows, ArrowsMoveOnTheBoardAndStayOnIt) {
 // Every key the README names, on the main keyboard and the keypad: what it presses, and where the
 // keyboard is afterwards. A window that closes gives it back where the player left it.
 TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
-  struct Key {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    std::string name;
-  };
+  using Key = std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*>;  // and the key's name
   const std::vector<Key> kPresses = {{Qt::Key_Return, Qt::NoModifier, "Enter"},
                                      {Qt::Key_Enter, Qt::KeypadModifier, "keypad Enter"},
                                      {Qt::Key_Space, Qt::NoModifier, "Space"}};
   const std::vector<Key> kAcknowledges = {kPresses[0], kPresses[1], kPresses[2],
                                           {Qt::Key_Escape, Qt::NoModifier, "Escape"}};
   const auto press = [](const Key& key) {
-    QTest::keyClick(QApplication::focusWidget(), key.key, key.modifiers);
+    QTest::keyClick(QApplication::focusWidget(), std::get<0>(key), std::get<1>(key));
   };
   for (const Key& key : kPresses) {
-    const std::string& name = key.name;
+    const char* name = std::get<2>(key);
     arrange([](Game& g) { g.mainWindow.startButtonVisible = true; });
     random.coins({1});
     keyboardOn(jugar());
@@ -487,7 +483,7 @@ TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
       arrange(show);
       EXPECT_TRUE(focusOn(window)) << "the announcement takes the keyboard";
       press(key);
-      EXPECT_FALSE(window->isVisible()) << key.name;
+      EXPECT_FALSE(window->isVisible()) << std::get<2>(key);
       EXPECT_TRUE(focusOn(after)) << "the keyboard back with the player";
     }
   }
@@ -496,7 +492,7 @@ TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
     menuItem("msobre")->trigger();
     EXPECT_TRUE(focusOn(part(&shell.credits(), "Command1"))) << "the credits on Aceptar";
     press(key);
-    EXPECT_FALSE(shell.credits().isVisible()) << key.name << " presses Aceptar";
+    EXPECT_FALSE(shell.credits().isVisible()) << std::get<2>(key) << " presses Aceptar";
     EXPECT_TRUE(focusOn(cell(3))) << "back on the board";
   }
 }
