@@ -430,18 +430,20 @@ TEST(TitleBar, ItsButtonsTakeNoTabStop) {
 
 
 TEST_F(Windows, ArrowsMoveOnTheBoardAndStayOnIt) {
-  mainWindow().activateWindow();
-  jugar()->setFocus();
-  ASSERT_TRUE(focusOn(jugar()));
-  const char* kSteps = "U2 L1 U1 L1 D4 RJ R6 D9 D9 R9 L8 UJ";  // J is Jugar, over the centre
-  for (const QString& step : QString(kSteps).split(' ')) {
+  const auto walk = [this](const char* steps) {  // each step a key and where the keyboard lands
     const std::map<QChar, Qt::Key> keys = {
         {'U', Qt::Key_Up}, {'D', Qt::Key_Down}, {'L', Qt::Key_Left}, {'R', Qt::Key_Right}};
-    QTest::keyClick(QApplication::focusWidget(), keys.at(step[0]));
-    const QString then = step.mid(1);
-    EXPECT_EQ(QApplication::focusWidget(), then == "J" ? jugar() : cell(then.toInt()))
-        << step.toStdString();
-  }
+    for (const QString& step : QString(steps).split(' ')) {
+      QTest::keyClick(QApplication::focusWidget(), keys.at(step[0]));
+      EXPECT_EQ(QApplication::focusWidget(), step[1] == 'J' ? jugar() : cell(step.mid(1).toInt()))
+          << step.toStdString();
+    }
+  };
+  keyboardOn(jugar());
+  walk("U2 L1 U1 L1 D4 RJ R6 D9 D9 R9 L8 UJ");  // J is Jugar, over the centre
+  arrange([](Game& g) { playersTurn(g); });     // during a round Jugar is hidden
+  keyboardOn(cell(4));
+  walk("R5 U2 D5 R6 L5 D8");
 }
 
 // Every key the README names, on the main keyboard and the keypad: what it presses, and where the
