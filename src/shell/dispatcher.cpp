@@ -11,7 +11,7 @@ namespace quimbo {
 Dispatcher::Dispatcher(Game& game, Time time, QObject* parent, RealTime realTime)
     : QObject(parent), game_(game) {
   if (time == Time::Real) {
-    binding_ = new ClockBinding(game.clock, realTime ? std::move(realTime) : steadyMilliseconds, this);
+    binding_ = new ClockBinding(game.clock, std::move(realTime), this);
     connect(binding_, &ClockBinding::due, this, [this] {
       catchUp();
       settle();

@@ -12,7 +12,6 @@
 
 namespace quimbo {
 
-
 class Dispatcher : public QObject {
   Q_OBJECT
 
@@ -23,7 +22,8 @@ class Dispatcher : public QObject {
   };
 
   // With real time, the game's timers follow the system's steady clock, or the one given.
-  Dispatcher(Game& game, Time time, QObject* parent = nullptr, RealTime realTime = {});
+  Dispatcher(Game& game, Time time, QObject* parent = nullptr,
+             RealTime realTime = steadyMilliseconds);
   ~Dispatcher() override;
 
   const Game& game() const { return game_; }

@@ -59,6 +59,11 @@ QAccessibleInterface* heardParent(const QWidget* widget) {
   return parent ? QAccessible::queryAccessibleInterface(parent) : nullptr;
 }
 
+// A control's text as set on it, except a name left unset: then `own` (its caption, say) names it.
+QString setOr(QAccessible::Text t, const QString& set, const QString& own) {
+  return t == QAccessible::Name && set.isEmpty() ? own : set;
+}
+
 // The kit's interfaces all answer for their parent the same way.
 template <typename Base>
 class InKit : public Base {
@@ -111,10 +116,8 @@ class KitButton : public InKit<QAccessibleWidget> {
  public:
   explicit KitButton(QAbstractButton* button) : InKit(button, QAccessible::Button) {}
 
-  // Named as set, or by its caption.
   QString text(QAccessible::Text t) const override {
-    const QString set = QAccessibleWidget::text(t);
-    return t == QAccessible::Name && set.isEmpty() ? heard(button()->text()) : set;
+    return setOr(t, QAccessibleWidget::text(t), heard(button()->text()));
   }
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
@@ -137,8 +140,7 @@ class Label : public InKit<QAccessibleWidget> {
  public:
   explicit Label(QLabel* label) : InKit(label, QAccessible::StaticText) {}
   QString text(QAccessible::Text t) const override {
-    const QString set = QAccessibleWidget::text(t);
-    return t == QAccessible::Name && set.isEmpty() ? static_cast<QLabel*>(widget())->text() : set;
+    return setOr(t, QAccessibleWidget::text(t), static_cast<QLabel*>(widget())->text());
   }
 };
 

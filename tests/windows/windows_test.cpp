@@ -428,7 +428,6 @@ TEST(TitleBar, ItsButtonsTakeNoTabStop) {
   }
 }
 
-
 TEST_F(Windows, ArrowsMoveOnTheBoardAndStayOnIt) {
   const auto walk = [this](const char* steps) {  // each step a key and where the keyboard lands
     const std::map<QChar, Qt::Key> keys = {
