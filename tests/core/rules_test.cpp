@@ -136,7 +136,7 @@ TEST_F(Rules, TheNextRoundComesASecondAfterTheClickWithItsCountersReset) {
 TEST_F(Rules, EveryScoreCaptionReadsExactly) {
   // Four blanks before the player's points and five before the computer's; five after them, but
   // three after a 10.
-  const auto padded = [](int points) { return std::to_string(points) + (points < 10 ? "     " : "   "); };
+  const auto padded = [](int n) { return std::to_string(n) + (n < 10 ? "     " : "   "); };
   const auto player = [&](int points) { return "    Jug: " + padded(points); };
   const auto computer = [&](int points) { return "     PC: " + padded(points); };
   for (int points = 0; points <= 10; ++points) {  // draws lead the captions through their forms

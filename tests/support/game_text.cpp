@@ -1,10 +1,11 @@
 // Reading and writing the game as text.
+#include "support/game_text.h"
+
+#include <sstream>
 
 #include "core/game.h"
 #include "core/glossary.h"
 #include "core/model/state_panel.h"
-#include "support/game_text.h"
-#include <sstream>
 
 namespace quimbo::test {
 
