@@ -210,15 +210,19 @@ TEST_F(Windows, TheCreditsOpenOnceAndComeToTheFrontWhenAskedAgainAndTheNoticeHas
 TEST(DesktopLink, AnOpenerThatFailsIsReportedAndOneThatWorksIsNot) {
   const QByteArray site = "https://www.rinconludico.example/";
   QTemporaryDir bin;
+  ASSERT_TRUE(bin.isValid()) << "no folder for the stub opener: " << bin.errorString().toStdString();
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", bin.path().toUtf8() + ":" + path);
   for (const int exitCode : {3, 0}) {
     QFile opener(bin.filePath("xdg-open"));
-    opener.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        << "cannot write the stub opener " << opener.fileName().toStdString() << ": "
+        << opener.errorString().toStdString();
     opener.write("#!/bin/sh\n[ \"$1\" = " + site + " ] || exit 9\nexit " +
                  QByteArray::number(exitCode) + "\n");
     opener.close();
-    opener.setPermissions(opener.permissions() | QFile::ExeOwner);
+    ASSERT_TRUE(opener.setPermissions(opener.permissions() | QFile::ExeOwner))
+        << "cannot make the stub opener executable: " << opener.errorString().toStdString();
     DesktopPlatform platform;
     int failures = 0;
     QObject::connect(&platform, &DesktopPlatform::openFailed, [&] { ++failures; });
