@@ -1,13 +1,14 @@
 # A desktop of a smoke test's own, sourced by the smoke tests: a work folder, an X server with
 # openbox or a headless weston, a session bus with its accessibility bus, and the game; every
-# process ends with the test. A test skips (exit 77) where a program it needs is missing.
+# process ends with the test. A program it needs that is missing fails the test, named: a test that
+# skipped would pass over the very thing it is there to check.
 work="$(mktemp -d)"
 pids=""
 # Under set -e, one process already gone must not stop the rest; all end before their folder goes.
 trap 'kill $pids 2>/dev/null || :; wait; rm -rf "$work"' EXIT
 trap 'exit 1' HUP INT TERM  # dash runs the exit trap on signals only through an exit
 fail() { echo "FAIL: $*" >&2; tail -n 30 "$work/quimbo.log" >&2 2>/dev/null; exit 1; }
-need() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: no $tool"; exit 77; }; done; }
+need() { for tool; do command -v "$tool" >/dev/null || fail "no $tool (scripts/install-deps --tests installs it)"; done; }
 run() { "$@" >>"$work/${1##*/}.log" 2>&1 & pids="$! $pids"; }
 waiting() { for _ in $(seq 200); do eval "$1" && return 0; sleep 0.05; done; fail "$2"; }
 # ImageMagick 7 (Debian 13) is magick; its old name convert still answers, but prints noise with -fx.
