@@ -59,19 +59,20 @@ QList<QRect> spotsOf(const QImage& expected, const QImage& actual) {
   return spots;
 }
 
-// How much more ink, in pixels' worth of each colour channel, the picture has than the rendering.
-std::array<double, 3> inkLost(const QImage& expected, const QImage& actual, QRect spot) {
-  std::array<double, 3> lost{};
+// How much lighter each colour channel is in the rendering, summed over the spot and a pixel's
+// margin, in pixels' worth: a change of ink.
+std::array<double, 3> lighter(const QImage& expected, const QImage& actual, QRect spot) {
+  std::array<double, 3> sums{};
   spot = spot.adjusted(-1, -1, 1, 1) & expected.rect();
   for (int y = spot.top(); y <= spot.bottom(); ++y) {
     for (int x = spot.left(); x <= spot.right(); ++x) {
       const QRgb e = expected.pixel(x, y), a = actual.pixel(x, y);
-      lost[0] += (qRed(e) - qRed(a)) / 255.0;
-      lost[1] += (qGreen(e) - qGreen(a)) / 255.0;
-      lost[2] += (qBlue(e) - qBlue(a)) / 255.0;
+      sums[0] += (qRed(a) - qRed(e)) / 255.0;
+      sums[1] += (qGreen(a) - qGreen(e)) / 255.0;
+      sums[2] += (qBlue(a) - qBlue(e)) / 255.0;
     }
   }
-  return lost;
+  return sums;
 }
 
 // What a player would see differ between the picture and the window, or nothing.
@@ -86,13 +87,15 @@ QStringList differences(const QImage& expected, const QImage& actual, int densit
     const QString where = QString("%1 x %2 pixels at (%3, %4)")
                               .arg(spot.width()).arg(spot.height()).arg(spot.x()).arg(spot.y());
     if (spot.width() > 5 * density || spot.height() > 4 * density) {
-      found << where + " differ: more than a rasteriser moves";
+      found << where + " differ, more than a font rasteriser changes: something moved, changed "
+                       "colour, or is missing or new";
       continue;
     }
-    const auto [red, green, blue] = inkLost(expected, actual, spot);
+    const auto [red, green, blue] = lighter(expected, actual, spot);
     const double allowed = 0.25 * density * density;
-    if (std::abs(red) > allowed || std::abs(green) > allowed || std::abs(blue) > allowed) {
-      found << where + QString(" differ in ink (%1, %2, %3 pixels' worth of red, green, blue lost)")
+    if (std::max({std::abs(red), std::abs(green), std::abs(blue)}) > allowed) {
+      found << where + QString(" differ in ink (red, green, blue %1, %2, %3 pixels' worth lighter):"
+                               " a mark or an accent missing or new, or a wrong colour")
                            .arg(red, 0, 'f', 2).arg(green, 0, 'f', 2).arg(blue, 0, 'f', 2);
     }
   }
