@@ -8,9 +8,10 @@ back. The windows read some of the core too (sizes, names, the news), so a core 
 core's tests miss goes on to the whole program's tests. A mistake no test notices survives: a
 missing test, or a line that does nothing.
 
-    tools/mutate/mutate.py [--only WORD] [--list]
+    tools/mutate/mutate.py [--only WORD] [--list] [--mutants FILE]
 
---only runs the mistakes whose file or note contains WORD; --list prints them and runs nothing.
+--only runs the mistakes whose file or note contains WORD; --list prints them and runs nothing;
+--mutants reads the mistakes from FILE (a fresh reader's list, say) instead of mutants.txt.
 The builds are kept in build-mutants/, so a second run starts fast.
 """
 import argparse
@@ -85,8 +86,9 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--only", default="")
     parser.add_argument("--list", action="store_true")
+    parser.add_argument("--mutants", type=pathlib.Path, default=ROOT / "tools/mutate/mutants.txt")
     options = parser.parse_args()
-    mutants = [m for m in read_mutants(ROOT / "tools/mutate/mutants.txt")
+    mutants = [m for m in read_mutants(options.mutants)
                if options.only in m[0] or options.only in m[3]]
     if options.list:
         for number, (file, _, _, why) in enumerate(mutants, 1):
