@@ -1,36 +1,22 @@
 // Quimbo: noughts and crosses against the computer.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QObject>
-#include <QTranslator>
 
-#include "core/game.h"
-#include "core/input.h"
 #include "core/model/game_state.h"
 #include "core/model/random.h"
+#include "shell/application.h"
 #include "shell/desktop_platform.h"
 #include "shell/dispatcher.h"
 #include "shell/shell.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName("quimbo");
-  QApplication::setDesktopFileName(
-      "io.github.vandrel.Quimbo");  // ties the windows to the menu entry
-  // The game speaks Spanish whatever the desktop's language, and so do Qt's own texts.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Spanish), "qtbase", "_",
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtTexts);
-  }
+  quimbo::setUpApplication();
 
   quimbo::SystemRandom random;
   quimbo::DesktopPlatform platform;
   quimbo::Game game(random, platform);
   quimbo::Shell shell(game, quimbo::Dispatcher::Time::Real);
-  QObject::connect(&platform, &quimbo::DesktopPlatform::openFailed, &shell.dispatcher(),
-                   [&shell] { shell.dispatcher().send({quimbo::Action::BrowserFailed}); });
+  quimbo::reportBrowserFailures(platform, shell.dispatcher());
   shell.start();
   return QApplication::exec();
 }

@@ -25,8 +25,9 @@ class ClockBinding : public QObject {
   // Arms the real timer for the clock's nearest deadline, or stops it when nothing is due.
   void rearm();
   void stop() { timer_.stop(); }
-  // How long the real timer was last armed to wait, in milliseconds; -1 when it is not armed.
-  int waitMs() const { return timer_.isActive() ? timer_.interval() : -1; }
+  // How long until the real timer fires, in milliseconds, as the system's timers have it; -1 when
+  // it is not armed.
+  int waitMs() const { return timer_.remainingTime(); }
 
  signals:
   // The real timer fired: the game's nearest deadline has come.

@@ -6,6 +6,7 @@
 #include <QFlags>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMargins>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,22 +38,12 @@ int borderWidth(FixedWindow::Chrome chrome) {
   return 0;
 }
 
-// The edges of a window of the given size that a press at `at` grabs for resizing.
-Qt::Edges edgesAt(QPoint at, QSize size) {
-  Qt::Edges edges;
-  if (at.x() < kSizingBorder) edges |= Qt::LeftEdge;
-  if (at.x() >= size.width() - kSizingBorder) edges |= Qt::RightEdge;
-  if (at.y() < kSizingBorder) edges |= Qt::TopEdge;
-  if (at.y() >= size.height() - kSizingBorder) edges |= Qt::BottomEdge;
-  return edges;
-}
-
 }  // namespace
 
 FixedWindow::FixedWindow(QSize clientSize, Chrome chrome, QColor background, QWidget* owner)
     : QWidget(owner), client_(new QWidget), chrome_(chrome) {
   installAccessibility();
-  if (chrome == Chrome::Titled && TitleBar::isNeeded()) {
+  if (chrome == Chrome::Titled && TitleBar::isNeeded(QGuiApplication::platformName())) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     titleBar_ = new TitleBar(this);
   } else if (chrome == Chrome::Titled) {
@@ -93,8 +84,12 @@ void FixedWindow::setMenuBar(QMenuBar* menuBar) {
 void FixedWindow::showCentred() {
   if (isVisible()) return;
   adjustSize();
+  // The desktop's frame counts, wherever its size is known before the window shows: on X11 from
+  // the window's second showing on.
+  create();
+  const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frameRect(QPoint(), size());
+    QRect frameRect(QPoint(), size().grownBy(frame));
     frameRect.moveCenter(screen->availableGeometry().center());
     move(frameRect.topLeft());
   }
@@ -136,9 +131,19 @@ void FixedWindow::paintEvent(QPaintEvent*) {
   }
 }
 
+Qt::Edges FixedWindow::edgesAt(QPoint at) const {
+  Qt::Edges edges;
+  if (chrome_ != Chrome::Resizable) return edges;
+  if (at.x() < kSizingBorder) edges |= Qt::LeftEdge;
+  if (at.x() >= width() - kSizingBorder) edges |= Qt::RightEdge;
+  if (at.y() < kSizingBorder) edges |= Qt::TopEdge;
+  if (at.y() >= height() - kSizingBorder) edges |= Qt::BottomEdge;
+  return edges;
+}
+
 void FixedWindow::mouseMoveEvent(QMouseEvent* event) {
   if (chrome_ != Chrome::Resizable) return QWidget::mouseMoveEvent(event);
-  const Qt::Edges edges = edgesAt(event->position().toPoint(), size());
+  const Qt::Edges edges = edgesAt(event->position().toPoint());
   const bool sideways = edges & (Qt::LeftEdge | Qt::RightEdge);
   const bool upDown = edges & (Qt::TopEdge | Qt::BottomEdge);
   const bool falling =
@@ -153,8 +158,8 @@ void FixedWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FixedWindow::mousePressEvent(QMouseEvent* event) {
-  const Qt::Edges edges = edgesAt(event->position().toPoint(), size());
-  if (chrome_ == Chrome::Resizable && edges && windowHandle()) {
+  const Qt::Edges edges = edgesAt(event->position().toPoint());
+  if (edges && windowHandle()) {
     windowHandle()->startSystemResize(edges);
     return;
   }

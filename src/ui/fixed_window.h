@@ -8,8 +8,10 @@
 #include <QMouseEvent>
 #include <QObject>
 #include <QPaintEvent>
+#include <QPoint>
 #include <QSize>
 #include <QWidget>
+#include <Qt>
 
 class QMenuBar;
 
@@ -37,6 +39,9 @@ class FixedWindow : public QWidget {
   void showCentred();
   // Hides the window; the keyboard goes back to its owner, where the player left it.
   void hideToOwner();
+  // The edges of the window that a press at `at` (in the window) grabs to resize it: some only on
+  // the border of a resizable window.
+  Qt::Edges edgesAt(QPoint at) const;
   // What the window is to assistive technology: a frame, or an alert that needs an answer.
   QAccessible::Role accessibleRole() const { return accessibleRole_; }
   void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }

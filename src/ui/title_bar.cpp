@@ -3,7 +3,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLayout>
@@ -36,7 +35,7 @@ QToolButton* addButton(QWidget* bar, QStyle::StandardPixmap icon, const char* na
 
 }  // namespace
 
-bool TitleBar::isNeeded() { return QGuiApplication::platformName().startsWith("wayland"); }
+bool TitleBar::isNeeded(const QString& platformName) { return platformName.startsWith("wayland"); }
 
 TitleBar::TitleBar(QWidget* window) : QWidget(window) {
   setAccessibleName(QString::fromUtf8("Barra de título"));

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QObject>
 #include <QPaintEvent>
+#include <QString>
 #include <QWidget>
 
 namespace quimbo::ui {
@@ -15,8 +16,9 @@ class TitleBar : public QWidget {
 
  public:
   explicit TitleBar(QWidget* window);
-  // Whether this desktop leaves the title bar to the window.
-  static bool isNeeded();
+  // Whether a desktop reached through this Qt platform plugin ("wayland", "wayland-egl", "xcb", ...)
+  // leaves the title bar to the window.
+  static bool isNeeded(const QString& platformName);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -21,7 +21,11 @@ start_x() {
   run Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display"
   waiting '[ -s "$work/display" ]' "Xvfb did not start"
   export DISPLAY=":$(cat "$work/display")" && unset QT_QPA_PLATFORM
-  run openbox --sm-disable
+  # Room kept free for a desktop's panels, above and on the left: the free area's middle is not
+  # the screen's.
+  sed 's|<top>0</top>|<top>40</top>|; s|<left>0</left>|<left>100</left>|' /etc/xdg/openbox/rc.xml \
+    >"$work/rc.xml" || fail "no openbox settings to start from"
+  run openbox --sm-disable --config-file "$work/rc.xml"
   waiting 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' "no openbox"
 }
 

@@ -1,27 +1,41 @@
-// The windows as a user and a screen reader meet them: what each click, key and close request
-// does, which window stays with which, the link's opener, leaving, and what assistive technology
-// reads. How every window looks is checked against pictures (tests/windows/CMakeLists.txt).
+// The windows as a player, a screen reader and the desktop meet them, as tables: what each window
+// is to the desktop, what each click and key does, how each kind of button looks held down, what
+// assistive technology reads and is told, the link's opener, the drawn title bar and the real
+// timer. How every window looks is checked against pictures (tests/windows/CMakeLists.txt).
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleInterface>
+#include <QAccessibleTextInterface>
 #include <QAction>
 #include <QApplication>
 #include <QByteArray>
 #include <QChar>
+#include <QCloseEvent>
 #include <QColor>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QFlags>
 #include <QGuiApplication>
 #include <QIODevice>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QList>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QObject>
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
+#include <QScreen>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -32,7 +46,6 @@
 #include <QWidget>
 #include <QWidgetList>
 #include <Qt>
-#include <array>
 #include <cstddef>
 #include <functional>
 #include <gtest/gtest.h>
@@ -48,6 +61,7 @@
 #include "core/input.h"
 #include "core/model/game_state.h"
 #include "core/model/windows.h"
+#include "shell/application.h"
 #include "shell/clock_binding.h"
 #include "shell/desktop_platform.h"
 #include "shell/dispatcher.h"
@@ -71,9 +85,23 @@ namespace {
 
 QAccessibleInterface* of(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
-// Every node below, as "role:name", each one's parent the node it was reached from.
+// Whether a node's extents, in screen coordinates, cover the control it stands for, as the window
+// itself finds it there: what a magnifier or a screen reader's pointer relies on.
+bool standsWhereItIs(QAccessibleInterface* node) {
+  const QPoint centre = node->rect().center();
+  if (auto* item = qobject_cast<QAction*>(node->object())) {
+    auto* bar = qobject_cast<QMenuBar*>(item->parent());
+    return bar && bar->actionAt(bar->mapFromGlobal(centre)) == item;
+  }
+  auto* widget = qobject_cast<QWidget*>(node->object());
+  return widget && !node->rect().isEmpty() && widget->rect().contains(widget->mapFromGlobal(centre));
+}
+
+// Every node below, as "role:name", each one's parent the node it was reached from, and each one
+// where its control stands on the screen.
 QStringList tree(QAccessibleInterface* node) {
   QStringList nodes{QString::number(node->role(), 16) + ":" + node->text(QAccessible::Name)};
+  EXPECT_TRUE(standsWhereItIs(node)) << nodes[0].toStdString();
   for (int i = 0; i < node->childCount(); ++i) {
     EXPECT_EQ(node->child(i)->parent()->object(), node->object()) << nodes[0].toStdString();
     nodes << tree(node->child(i));
@@ -99,13 +127,15 @@ class Windows : public testing::Test {
     return found;
   }
   QAction* menuItem(const char* name) { return mainWindow().findChild<QAction*>(name); }
-  // A left click on a window right where one of its parts lies (or in its middle), delivered as
-  // the desktop would: to whatever takes the mouse at that spot.
-  static void click(QWidget* window, QWidget* where = nullptr) {
-    const QPoint at =
-        where ? where->mapTo(window, where->rect().center()) : window->rect().center();
+  // A press and a release of a mouse button right where a part of a window lies (or in the
+  // window's middle), delivered as the desktop would: to whatever takes the mouse at that spot.
+  // The release lands there too, or `away` from it.
+  static void click(QWidget* where, Qt::MouseButton button = Qt::LeftButton, QPoint away = {}) {
+    QWidget* window = where->window();
+    const QPoint at = where->mapTo(window, where->rect().center());
     QWidget* target = window->childAt(at) ? window->childAt(at) : window;
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
+    QTest::mousePress(target, button, {}, target->mapFrom(window, at));
+    QTest::mouseRelease(target, button, {}, target->mapFrom(window, at + away));
   }
   // Changes the game behind the windows, the way the rules would, and redraws.
   void arrange(const std::function<void(Game&)>& change) {
@@ -119,7 +149,21 @@ class Windows : public testing::Test {
     return part(&mainWindow(), QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   }
   QWidget* jugar() { return part(&mainWindow(), "Command5"); }
+  QWidget* banner() { return part(&mainWindow(), "Image10"); }
+  QWidget* aceptar() { return part(&shell.credits(), "Command1"); }
   QString mpc() { return menuItem("mpc")->text(); }
+  QMessageBox* browserNotice() {
+    platform.browserStarts = false;
+    click(banner());
+    return mainWindow().findChild<QMessageBox*>("BrowserNotice");
+  }
+  // Every window of the board on screen at once, as no game shows them.
+  void showEveryWindow() {
+    arrange([](Game& g) {
+      g.playerWon.visible = g.computerWon.visible = g.draw.visible = g.credits.visible = true;
+      g.result = {true, "6", "4"};
+    });
+  }
   // Gives the keyboard to `widget`, as the player would.
   static void keyboardOn(QWidget* widget) {
     widget->window()->activateWindow();
@@ -137,256 +181,156 @@ class Windows : public testing::Test {
   Shell shell{game, Dispatcher::Time::Manual};
 };
 
-TEST_F(Windows, TheMainWindowSendsEachClickAndKeyToItsOwnCellAndJugarComesFirst) {
-  QWidgetList stops;
-  for (QWidget* w = mainWindow().nextInFocusChain(); w != &mainWindow(); w = w->nextInFocusChain()) {
-    if (w->focusPolicy() & Qt::TabFocus) stops << w;
-  }
-  const QWidgetList kOrder = {jugar(), cell(1), cell(2), cell(3),  cell(4),  cell(6),
-                              cell(7), cell(8), cell(9), part(&mainWindow(), "Image10")};
-  EXPECT_EQ(stops, kOrder) << "Jugar first, the cells row by row, the banner; none under Jugar";
-  for (int n = 1; n <= 9; ++n) EXPECT_EQ(cell(n)->size(), QSize(49, 47)) << n;  // 735 x 705 twips
-  random.coins({1});
-  click(&mainWindow(), jugar());
-  EXPECT_EQ(boardOf(game.mainWindow.panel) + game.mainWindow.status, "... ... ...Comenzá vos")
-      << "the click over the centre cell was Jugar's";
-  click(cell(2));
-  EXPECT_EQ(boardOf(game.mainWindow.panel), ".1. ... ...");
-}
-
-// A click on an announcement acknowledges it; the desktop cannot close it unanswered.
-TEST_F(Windows, AClickAcknowledgesAnAnnouncementThatTheDesktopCannotClose) {
-  const std::tuple<QWidget*, AnnouncementState Game::*, const char*> kWindows[] = {
-      {&shell.playerWon(), &Game::playerWon, "PC: 3"},
-      {&shell.computerWon(), &Game::computerWon, "PC: 5"},
-      {&shell.draw(), &Game::draw, "PC: 4"}};
-  for (const auto& [window, shown, after] : kWindows) {
-    arrange([&, shown = shown](Game& g) {
-      playersTurn(g);
-      g.mainWindow.computerScore = "     PC: 3     ";
-      (g.*shown).visible = true;
-    });
-    EXPECT_TRUE(!window->close() && window->isVisible()) << after;
-    click(window);
-    EXPECT_TRUE(!window->isVisible() && mpc().trimmed() == after);
-    advance(1000);
-  }
-  // A double-click on the result: its second click lands on Jugar, back under it, and is lost.
-  QGuiApplication::styleHints()->setMouseDoubleClickInterval(900);  // in milliseconds
-  arrange([](Game& g) { g.mainWindow.startButtonVisible = false, g.result = {true, "10", "0"}; });
-  EXPECT_FALSE(shell.result().close());
-  const QString score = mpc();
-  click(&shell.result());
-  EXPECT_TRUE(!shell.result().isVisible() && jugar()->isVisible());
-  click(&mainWindow(), jugar());
-  EXPECT_TRUE(jugar()->isVisible() && game.mainWindow.startButtonVisible && mpc() == score);
-}
-
-TEST_F(Windows, TheCreditsOpenOnceAndComeToTheFrontWhenAskedAgainAndTheNoticeHasOneButton) {
-  menuItem("msobre")->trigger();
-  mainWindow().activateWindow();  // the player goes back to the board, the credits behind it
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
-  advance(1000);
-  QApplication::processEvents();
-  EXPECT_TRUE(mainWindow().isActiveWindow()) << "the game goes on, the board keeps the keyboard";
-  menuItem("msobre")->trigger();
-  int shown = 0;
-  for (const QWidget* top : QApplication::topLevelWidgets()) shown += top->isVisible();
-  EXPECT_EQ(shown, 2) << "the board and one credits window";
-  EXPECT_TRUE(focusOn(part(&shell.credits(), "Command1"))) << "in front, with the keyboard";
-  EXPECT_TRUE(!shell.credits().close() && shell.credits().isVisible()) << "it goes only by Aceptar";
-  click(&shell.credits(), part(&shell.credits(), "Command1"));
-  EXPECT_FALSE(shell.credits().isVisible());
-  platform.browserStarts = false;
-  click(part(&mainWindow(), "Image10"));
-  auto* notice = mainWindow().findChild<QMessageBox*>("BrowserNotice");
-  ASSERT_TRUE(notice && notice->isVisible() && !notice->isModal() && notice->buttons().size() == 1);
-  notice->buttons()[0]->click();
-  EXPECT_FALSE(notice->isVisible() || game.browserNotice.visible);
-}
-
-// The desktop's opener is whatever xdg-open comes first on the PATH: here a script that ends as
-// told, as a working browser or a missing one would.
-TEST(DesktopLink, AnOpenerThatFailsIsReportedAndOneThatWorksIsNot) {
-  const QByteArray site = "https://www.rinconludico.example/";
-  QTemporaryDir bin;
-  ASSERT_TRUE(bin.isValid()) << "no folder for the stub opener: " << bin.errorString().toStdString();
-  const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", bin.path().toUtf8() + ":" + path);
-  for (const int exitCode : {3, 0}) {
-    QFile opener(bin.filePath("xdg-open"));
-    ASSERT_TRUE(opener.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        << "cannot write the stub opener " << opener.fileName().toStdString() << ": "
-        << opener.errorString().toStdString();
-    opener.write("#!/bin/sh\n[ \"$1\" = " + site + " ] || exit 9\nexit " +
-                 QByteArray::number(exitCode) + "\n");
-    opener.close();
-    ASSERT_TRUE(opener.setPermissions(opener.permissions() | QFile::ExeOwner))
-        << "cannot make the stub opener executable: " << opener.errorString().toStdString();
-    DesktopPlatform platform;
-    int failures = 0;
-    QObject::connect(&platform, &DesktopPlatform::openFailed, [&] { ++failures; });
-    EXPECT_TRUE(platform.openUrl(site.toStdString()));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return platform.findChildren<QProcess*>().isEmpty(); }));
-    EXPECT_EQ(failures, exitCode == 0 ? 0 : 1) << "the opener exits " << exitCode;
-  }
-  QFile::remove(bin.filePath("xdg-open"));  // no opener at all
-  EXPECT_FALSE(DesktopPlatform().openUrl(site.toStdString()));
-  qputenv("PATH", path);
-}
-
-// Leaving ends the program at once, even while a window that waits for its answer refuses to close.
-TEST(DesktopLeaving, EndsTheProgramWhateverWindowIsWaiting) {
-  ui::FixedWindow waiting(QSize(10, 10), ui::FixedWindow::Chrome::Borderless, Qt::white);
-  waiting.showCentred();
-  DesktopPlatform desktop;
-  QEventLoop program;
-  QTimer::singleShot(0, &program, [&] { desktop.quit(); });
-  QTimer::singleShot(500, &program, [&] { program.exit(1); });  // still running: it never ended
-  EXPECT_EQ(program.exec(), 0);
-}
-
-TEST(Program, OpensOnTheSplashWhichCannotBeClosedAndEndsFromTheCloseButton) {
-  ScriptedRandom random;
-  RecordingPlatform platform;
-  Game game(random, platform);
-  Shell shell(game, Dispatcher::Time::Manual);
-  shell.start();
-  EXPECT_FALSE(shell.splash()->close()) << "that would leave the program without a window";
-  EXPECT_TRUE(shell.splash()->windowType() == Qt::SplashScreen && !shell.splash()->parentWidget() &&
-              shell.splash()->windowFlags().testFlag(Qt::FramelessWindowHint));
-  EXPECT_EQ(tree(of(shell.splash())),
-            QString::fromUtf8("9:Quimbo|29:Juego de tablero|29:Versión 1.0|29:22/01/2002|"
-                              "29:Plataforma W95/98/Me/XP|29:Vandrel Software")
-                .split('|'))
-      << "no picture, border or empty label between the splash and its texts";
-  EXPECT_EQ(of(shell.splash())->text(QAccessible::Description),
-            QString::fromUtf8("Juego de tablero. Versión 1.0. Vandrel Software."));
-  shell.dispatcher().send(Input::timePasses(kSplashTime));
-  EXPECT_TRUE(!shell.splash() && shell.mainWindow().isVisible()) << "the splash gives way to the board";
-  game.mainWindow.computerMove.enable();
-  shell.mainWindow().close();
-  EXPECT_TRUE(platform.quits == 1 && game.ended);
-}
-
-TEST_F(Windows, AScreenReaderReadsCleanNamesAndNothingDecorativeOrInternal) {
-  QAccessibleInterface* status = of(mainWindow().findChild<QLabel*>("Label1"));
-  QStringList expected{"9:Quimbo v1.0"};  // the window's controls, no blank, nothing internal
-  for (const char* place : {"superior izquierda", "superior central", "superior derecha",
-                            "central izquierda", "central", "central derecha",
-                            "inferior izquierda", "inferior central", "inferior derecha"}) {
-    expected << QString::fromUtf8("2b:Casilla %1: vacía").arg(place);
-  }
-  const auto news = ui::StatusLine::kAnnounces ? QAccessible::StaticText : QAccessible::Notification;
-  expected << "2b:Jugar" << QString::number(news, 16) + QString::fromUtf8(":Pulsá Jugar para empezar.")
-           << QString::fromUtf8("2b:Rincón Lúdico") << "2:" << "c:Sobre" << "29:PC: 0"
-           << "29:Jug: 0" << "c:Salir";
-  EXPECT_EQ(tree(of(&mainWindow())), expected);
-  EXPECT_EQ(of(menuItem("mpc"))->actionInterface(), nullptr) << "the score is read, not pressed";
-  arrange([](Game& g) { g.news = {"Comenzá vos.", g.news.number + 1}, g.mainWindow.status.clear(); });
-  EXPECT_EQ(status->text(QAccessible::Name), "Comenzá vos.");
-  EXPECT_EQ(status->textInterface()->text(0, status->textInterface()->characterCount()),
-            "Comenzá vos.")
-      << "the news can be read again once the line on screen is blank";
-  EXPECT_EQ(of(cell(1))->text(QAccessible::Description), "Todavía no hay partida: pulsá Jugar.");
-  of(cell(1))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_TRUE(QTest::qWaitFor([&] {
-    return game.news.text == "Todavía no hay partida: pulsá Jugar.";
-  })) << "a screen reader's press reaches the game, which tells why it refused it";
-}
-
-// The credits are read without their pictures and borders; each announcement is one alert that says
-// what happened and what to do.
-TEST_F(Windows, AScreenReaderHearsTheCreditsAndTheAnnouncementsAsThePlayerNeedsThem) {
-  menuItem("msobre")->trigger();
-  EXPECT_EQ(tree(of(&shell.credits())),
-            QString::fromUtf8("9:Quimbo: créditos|14:Estrategia y testeo|29:Marina Alcázar|"
-                              "29:marina@vandrel.example|14:Programación|29:Tomás Iriarte|"
-                              "29:tomas@vandrel.example|29:Edición especial dedicada a nuestros "
-                              "amigos de Rincón Lúdico|2b:Aceptar")
-                .split('|'));
-  arrange([](Game& g) { g.result = {true, "6", "4"}; });
-  const std::pair<QWidget*, const char*> kAlerts[] = {
-      {&shell.playerWon(), "Ganador|Ganaste la ronda. Hacé clic o pulsá Enter para seguir."},
-      {&shell.computerWon(), "Ganador|La PC ganó la ronda. Hacé clic o pulsá Enter para seguir."},
-      {&shell.draw(), "Empate|La ronda terminó empatada. Hacé clic o pulsá Enter para seguir."},
-      {&shell.result(),
-       "Resultado Final|La PC hizo 6 puntos y vos 4. Hacé clic o pulsá Enter para jugar otra."}};
-  for (const auto& [window, alert] : kAlerts) {
-    const QStringList said = QString::fromUtf8(alert).split('|');
-    EXPECT_EQ(tree(of(window)), QStringList{"8:" + said[0]}) << "one alert, no insides";
-    EXPECT_EQ(of(window)->text(QAccessible::Description), said[1]);
-  }
-}
-
-// What kind of window each one is to the desktop: the board a window of its own that can be
-// minimised and closed but not maximised, and every other window (the splash aside) a borderless
-// dialog of the board's, which the desktop keeps above it.
-TEST_F(Windows, EveryWindowIsOfItsKind) {
-  for (QWidget* window : QWidgetList{&shell.playerWon(), &shell.computerWon(), &shell.draw(),
-                                     &shell.result(), &shell.credits()}) {
-    EXPECT_TRUE(window->windowType() == Qt::Dialog && window->parentWidget() == &mainWindow() &&
-                window->windowFlags().testFlag(Qt::FramelessWindowHint))
-        << window->objectName().toStdString();
+// What each window is to the desktop: the board a window of its own, of fixed size, that can be
+// minimised and closed but not maximised, with its menu bar, and the score in it, inside it; every
+// other window a borderless dialog of the board's, kept above it, that the desktop cannot close.
+// All carry the game's icon and open centred on the screen's free area by their real size; the
+// program is known to the desktop by its menu entry, and Qt's own texts speak Spanish.
+TEST_F(Windows, EveryWindowIsOfItsKindWithTheGamesIconAndOpensCentred) {
+  QMessageBox* notice = browserNotice();
+  ASSERT_NE(notice, nullptr);
+  showEveryWindow();
+  const QImage icon = QImage(":/pictures/icon-32.png").convertToFormat(QImage::Format_ARGB32);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const std::tuple<QWidget*, Qt::WindowType, QWidget*, bool> kWindows[] = {
+      {&mainWindow(), Qt::Window, nullptr, true},  // type, owner, whether the desktop may close it
+      {&shell.playerWon(), Qt::Dialog, &mainWindow(), false},
+      {&shell.computerWon(), Qt::Dialog, &mainWindow(), false},
+      {&shell.draw(), Qt::Dialog, &mainWindow(), false},
+      {&shell.result(), Qt::Dialog, &mainWindow(), false},
+      {&shell.credits(), Qt::Dialog, &mainWindow(), false},
+      {notice, Qt::Dialog, &mainWindow(), true}};
+  for (const auto& [window, type, owner, closable] : kWindows) {
+    const std::string name = window->objectName().toStdString();
+    EXPECT_TRUE(window->isVisible() && window->windowType() == type &&
+                window->parentWidget() == owner)
+        << name;
+    EXPECT_EQ(window->windowFlags().testFlag(Qt::FramelessWindowHint), type == Qt::Dialog && !closable)
+        << name;
+    EXPECT_EQ(window->windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32), icon)
+        << name;
+    const QPoint offCentre = window->frameGeometry().center() - screen.center();
+    EXPECT_TRUE(window == notice || offCentre.manhattanLength() <= 1) << name << " opens off centre";
+    EXPECT_TRUE(closable || (!window->close() && window->isVisible())) << name << " closed";
   }
   const Qt::WindowFlags board = mainWindow().windowFlags();
-  EXPECT_TRUE(mainWindow().windowType() == Qt::Window && !mainWindow().parentWidget() &&
-              !board.testFlag(Qt::FramelessWindowHint));
   EXPECT_TRUE(board.testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) &&
               !board.testFlag(Qt::WindowMaximizeButtonHint) &&
               mainWindow().minimumSize() == mainWindow().maximumSize());
+  EXPECT_FALSE(mainWindow().findChild<QMenuBar*>()->isNativeMenuBar()) << "no global menu";
+  const QString menuEntry = QGuiApplication::desktopFileName() + ".desktop";
+  EXPECT_TRUE(QFileInfo::exists(QUIMBO_PACKAGING_DIR "/" + menuEntry)) << menuEntry.toStdString();
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancelar");
+  mainWindow().close();
+  EXPECT_TRUE(game.ended && platform.quits == 1) << "closing the board ends the game";
 }
 
-// The texts a player meets that no picture of a window shows: titles, the browser notice, and what
-// a screen reader is told of the controls.
-TEST_F(Windows, EveryTextOutsideThePicturesReadsExactly) {
-  platform.browserStarts = false;
-  click(part(&mainWindow(), "Image10"));
-  auto* notice = mainWindow().findChild<QMessageBox*>("BrowserNotice");
-  ASSERT_NE(notice, nullptr);
-  QWidget* banner = part(&mainWindow(), "Image10");
-  const std::pair<QString, const char*> kTexts[] = {
-      {mainWindow().windowTitle(), " Quimbo v1.0"},
-      {notice->windowTitle(), "Quimbo"},
-      {notice->text(), "No se pudo abrir el navegador.\nVisitá www.rinconludico.example cuando quieras."},
-      {notice->buttons().value(0)->text(), "Aceptar"},
-      {jugar()->accessibleName(), "Jugar"},
-      {jugar()->accessibleDescription(), "Empieza una partida de cinco rondas"},
-      {banner->accessibleName(), "Rincón Lúdico"},
-      {banner->accessibleDescription(), "Abre www.rinconludico.example en el navegador"},
+// Only the credits can be made larger, by their border: the pointer says which way, and a press
+// there grabs that edge or corner. Everywhere else the pointer is the usual one.
+TEST_F(Windows, TheCreditsBorderShowsAndGrabsTheEdgeUnderThePointer) {
+  arrange([](Game& g) { g.credits.visible = true; });
+  ui::FixedWindow& credits = shell.credits();
+  const int right = credits.width() - 1, bottom = credits.height() - 1;
+  const int x = right / 2, y = bottom / 2;
+  using enum Qt::CursorShape;
+  const std::tuple<QPoint, Qt::CursorShape, Qt::Edges> kBorder[] = {
+      {{0, 0}, SizeFDiagCursor, Qt::TopEdge | Qt::LeftEdge},
+      {{x, 3}, SizeVerCursor, Qt::TopEdge},
+      {{right, 0}, SizeBDiagCursor, Qt::TopEdge | Qt::RightEdge},
+      {{3, y}, SizeHorCursor, Qt::LeftEdge},
+      {{right - 3, y}, SizeHorCursor, Qt::RightEdge},
+      {{0, bottom}, SizeBDiagCursor, Qt::BottomEdge | Qt::LeftEdge},
+      {{x, bottom - 3}, SizeVerCursor, Qt::BottomEdge},
+      {{right, bottom}, SizeFDiagCursor, Qt::BottomEdge | Qt::RightEdge},
+      {{4, 4}, ArrowCursor, {}},
+      {{right - 4, bottom - 4}, ArrowCursor, {}}};
+  for (const auto& [at, pointer, edges] : kBorder) {
+    QMouseEvent move(QEvent::MouseMove, at, credits.mapToGlobal(at), Qt::NoButton, {}, {});
+    QApplication::sendEvent(&credits, &move);
+    EXPECT_EQ(credits.cursor().shape(), pointer) << at.x() << "," << at.y();
+    EXPECT_EQ(credits.edgesAt(at), edges) << at.x() << "," << at.y();
+  }
+  for (ui::FixedWindow* fixed : {static_cast<ui::FixedWindow*>(&mainWindow()),
+                                 static_cast<ui::FixedWindow*>(&shell.draw())}) {
+    EXPECT_FALSE(fixed->edgesAt({0, 0})) << "a window of fixed size has no border to drag";
+  }
+}
+
+// Every surface the player clicks, with every mouse button, the release on it or away from it: only
+// a left button pressed and released on it does anything. An announcement takes a click anywhere on
+// it, on its pieces, its words and its totals alike.
+TEST_F(Windows, OnlyALeftClickOnASurfaceDoesWhatItShows) {
+  struct Surface {
+    const char* name;
+    std::function<QWidget*()> at;
+    std::function<void(Game&)> ready;
+    std::function<std::string()> shown;
   };
-  for (const auto& [text, expected] : kTexts) EXPECT_EQ(text, QString::fromUtf8(expected));
+  const auto visible = [](const bool& flag) { return [&flag] { return std::to_string(flag); }; };
+  const std::function<void(Game&)> kTurn = [](Game& g) { playersTurn(g); };
+  const Surface kSurfaces[] = {
+      {"a free cell", [&] { return cell(2); }, kTurn, [&] { return boardOf(game.mainWindow.panel); }},
+      {"Jugar", [&] { return jugar(); }, [](Game& g) { g.mainWindow.startButtonVisible = true; },
+       visible(game.mainWindow.startButtonVisible)},
+      {"the banner", [&] { return banner(); }, kTurn,
+       [&] { return std::to_string(platform.opened.size()); }},
+      {"Aceptar", [&] { return aceptar(); }, [](Game& g) { g.credits.visible = true; },
+       visible(game.credits.visible)},
+      {"Ganador's piece", [&] { return part(&shell.computerWon(), "Picture1"); },
+       [](Game& g) { g.computerWon.visible = true; }, visible(game.computerWon.visible)},
+      {"Ganador's word", [&] { return part(&shell.computerWon(), "Label1"); },
+       [](Game& g) { g.computerWon.visible = true; }, visible(game.computerWon.visible)},
+      {"Empate's pieces", [&] { return part(&shell.draw(), "Picture6"); },
+       [](Game& g) { g.draw.visible = true; }, visible(game.draw.visible)},
+      {"Empate's border", [&] { return &shell.draw(); }, [](Game& g) { g.draw.visible = true; },
+       visible(game.draw.visible)},
+      {"the player's total", [&] { return part(&shell.result(), "Label3"); },
+       [](Game& g) { g.result = {true, "6", "4"}; }, visible(game.result.visible)}};
+  for (const Surface& surface : kSurfaces) {
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+      for (const bool releasedAway : {false, true}) {
+        arrange([&](Game& g) { playersTurn(g), surface.ready(g); });
+        QWidget* at = surface.at();
+        const std::string before = surface.shown();
+        click(at, button, releasedAway ? QPoint(at->window()->width(), 0) : QPoint());
+        EXPECT_EQ(surface.shown() != before, button == Qt::LeftButton && !releasedAway)
+            << surface.name << ", button " << button << (releasedAway ? ", released away" : "");
+      }
+    }
+  }
 }
 
-// The real timer waits exactly until the game's next deadline by the desktop's clock, here one
-// moved by hand, and not at all while nothing is due.
-TEST(RealTime, TheTimerWaitsForTheGamesNextDeadlineAndSleepsWhenNoneIsDue) {
-  ScriptedRandom random;
-  RecordingPlatform platform;
-  Game game(random, platform);
-  Milliseconds now = 50'000;  // the desktop's clock when the program starts
-  Dispatcher dispatcher(game, Dispatcher::Time::Real, nullptr, [&] { return now; });
-  dispatcher.redraw();
-  EXPECT_EQ(dispatcher.realTimerWaitMs(), 3000) << "the splash's three seconds";
-  now += 1200;
-  dispatcher.redraw();
-  EXPECT_EQ(dispatcher.realTimerWaitMs(), 1800);
-  now += 2000;
-  random.coins({0, 0});  // the computer opens, in the centre
-  dispatcher.send({Action::PressStart});  // the splash's time passed before the press
-  EXPECT_EQ(game.clock.now(), 3200);
-  EXPECT_EQ(dispatcher.realTimerWaitMs(), 1000) << "the opening piece a second later";
-  now += 1000;
-  dispatcher.send(Input::timePasses(0));
-  EXPECT_EQ(boardOf(game.mainWindow.panel), "... .0. ...");
-  EXPECT_EQ(dispatcher.realTimerWaitMs(), -1) << "the player's turn: nothing to wake for";
-  QElapsedTimer desktop;  // and the real clock counts milliseconds of the system's steady time
-  desktop.start();
-  EXPECT_NEAR(steadyMilliseconds(), desktop.msecsSinceReference(), 100);
+// A double-click on the result: its second click lands on Jugar, back under it, and is lost.
+TEST_F(Windows, TheSecondClickOfADoubleClickOnTheResultStartsNoMatch) {
+  QGuiApplication::styleHints()->setMouseDoubleClickInterval(900);  // in milliseconds
+  arrange([](Game& g) { g.mainWindow.startButtonVisible = false, g.result = {true, "10", "0"}; });
+  const QString score = mpc();
+  click(&shell.result());
+  EXPECT_TRUE(!shell.result().isVisible() && jugar()->isVisible());
+  click(jugar());
+  EXPECT_TRUE(jugar()->isVisible() && game.mainWindow.startButtonVisible && mpc() == score);
 }
 
-// A control shows its focus ring only where the keyboard is, and only once the player moves it
-// with the keyboard, as the desktop's own styles do. The cells draw nothing else.
+// Both kinds of command button look pushed in while held down: the lit edge turns dark and the
+// dark one lit, and the picture or the caption moves a pixel down and right.
+TEST_F(Windows, EveryKindOfButtonLooksPushedInWhileHeldDown) {
+  arrange([](Game& g) { g.credits.visible = true; });
+  for (auto* button : {static_cast<QAbstractButton*>(jugar()), static_cast<QAbstractButton*>(aceptar())}) {
+    const QImage up = button->grab().toImage();
+    button->setDown(true);
+    const QImage down = button->grab().toImage();
+    button->setDown(false);
+    const QPoint corner(up.width() - 1, up.height() - 1);
+    const QRect face = up.rect().adjusted(1, 1, -2, -2);  // inside the edges, pressed or not
+    const std::string name = button->objectName().toStdString();
+    EXPECT_EQ(down.copy(face.translated(1, 1)), up.copy(face)) << name << ": not moved";
+    EXPECT_GT(up.pixelColor(0, 0).lightness(), down.pixelColor(0, 0).lightness()) << name;
+    EXPECT_LT(up.pixelColor(corner).lightness(), down.pixelColor(corner).lightness()) << name;
+  }
+}
+
+// A control shows its focus ring only where the keyboard is, once the player moves it with the
+// keyboard, as the desktop's own styles do; the ring has its four sides inside the control.
 TEST_F(Windows, AFocusRingShowsOnlyWhereTheKeyboardMovedTo) {
   const auto looks = [](QWidget* control) { return control->grab().toImage(); };
   const QImage plain = looks(cell(2));
@@ -397,17 +341,20 @@ TEST_F(Windows, AFocusRingShowsOnlyWhereTheKeyboardMovedTo) {
   EXPECT_EQ(looks(cell(5)), plain) << "no ring before the keyboard is used";
   QTest::keyClick(cell(5), Qt::Key_Up);
   ASSERT_TRUE(focusOn(cell(2)));
-  EXPECT_NE(looks(cell(2)), plain) << "the ring where the keyboard went";
+  const QImage ring = looks(cell(2));
   EXPECT_EQ(looks(cell(5)), plain) << "and nowhere else";
-}
-
-// The buttons look pressed while held down: their lit edge turns dark.
-TEST_F(Windows, APressedButtonLooksPushedIn) {
-  auto* start = static_cast<QAbstractButton*>(jugar());
-  const QColor up = start->grab().toImage().pixelColor(0, 0);
-  start->setDown(true);
-  const QColor down = start->grab().toImage().pixelColor(0, 0);
-  EXPECT_TRUE(up == Qt::white && down.lightness() < up.lightness()) << down.name().toStdString();
+  const auto drawnOn = [&](QRect line) {
+    for (int y = line.top(); y <= line.bottom(); ++y) {
+      for (int x = line.left(); x <= line.right(); ++x) {
+        if (ring.pixel(x, y) != plain.pixel(x, y)) return true;
+      }
+    }
+    return false;
+  };
+  const int w = ring.width(), h = ring.height();
+  EXPECT_TRUE(drawnOn({0, 0, w, 2}) && drawnOn({0, h - 2, w, 2}) && drawnOn({0, 0, 2, h}) &&
+              drawnOn({w - 2, 0, 2, h}))
+      << "a side of the ring is missing";
 }
 
 // The banner's pointer clicks where its fingertip is drawn: the middle of the picture's top row.
@@ -420,19 +367,108 @@ TEST_F(Windows, TheBannersPointerClicksWithItsFingertip) {
     }
   }
   ASSERT_FALSE(tip.isEmpty());
-  EXPECT_EQ(part(&mainWindow(), "Image10")->cursor().hotSpot(), (tip.first() + tip.last()) / 2);
+  EXPECT_EQ(banner()->cursor().hotSpot(), (tip.first() + tip.last()) / 2);
 }
 
-// On Wayland the game draws its own title bar; Tab never stops on its buttons.
-TEST(TitleBar, ItsButtonsTakeNoTabStop) {
-  QWidget window;
-  const ui::TitleBar bar(&window);
-  for (const QWidget* button : bar.findChildren<QWidget*>()) {
-    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->accessibleName().toStdString();
+// Each window, as a screen reader reads it: its controls and nothing decorative, internal or of
+// another window, each where it stands on the screen; each announcement one alert that says what
+// happened and what to do.
+TEST_F(Windows, AScreenReaderReadsEachWindowAsItsControlsWhereTheyStand) {
+  QMessageBox* notice = browserNotice();
+  ASSERT_NE(notice, nullptr);
+  notice->buttons().value(0)->click();
+  showEveryWindow();
+  QStringList main{"9:Quimbo v1.0"};
+  for (const char* place : {"superior izquierda", "superior central", "superior derecha",
+                            "central izquierda", "central", "central derecha",
+                            "inferior izquierda", "inferior central", "inferior derecha"}) {
+    main << QString::fromUtf8("2b:Casilla %1: vacía").arg(place);
   }
+  const auto news = ui::StatusLine::kAnnounces ? QAccessible::StaticText : QAccessible::Notification;
+  main << "2b:Jugar" << QString::number(news, 16) + QString::fromUtf8(":Pulsá Jugar para empezar.")
+       << QString::fromUtf8("2b:Rincón Lúdico") << "2:" << "c:Sobre" << "29:PC: 0" << "29:Jug: 0"
+       << "c:Salir";
+  arrange([](Game& g) { g.mainWindow.startButtonVisible = true; });
+  EXPECT_EQ(tree(of(&mainWindow())), main);
+  EXPECT_EQ(tree(of(&shell.credits())),
+            QString::fromUtf8("9:Quimbo: créditos|14:Estrategia y testeo|29:Marina Alcázar|"
+                              "29:marina@vandrel.example|14:Programación|29:Tomás Iriarte|"
+                              "29:tomas@vandrel.example|29:Edición especial dedicada a nuestros "
+                              "amigos de Rincón Lúdico|2b:Aceptar")
+                .split('|'));
+  const std::pair<QWidget*, const char*> kAlerts[] = {
+      {&shell.playerWon(), "Ganador|Ganaste la ronda. Hacé clic o pulsá Enter para seguir."},
+      {&shell.computerWon(), "Ganador|La PC ganó la ronda. Hacé clic o pulsá Enter para seguir."},
+      {&shell.draw(), "Empate|La ronda terminó empatada. Hacé clic o pulsá Enter para seguir."},
+      {&shell.result(),
+       "Resultado Final|La PC hizo 6 puntos y vos 4. Hacé clic o pulsá Enter para jugar otra."}};
+  for (const auto& [window, alert] : kAlerts) {
+    const QStringList said = QString::fromUtf8(alert).split('|');
+    EXPECT_EQ(tree(of(window)), QStringList{"8:" + said[0]}) << "one alert, no insides";
+    EXPECT_EQ(of(window)->text(QAccessible::Description), said[1]);
+  }
+  EXPECT_EQ(of(menuItem("mpc"))->actionInterface(), nullptr) << "the score is read, not pressed";
 }
 
-TEST_F(Windows, ArrowsMoveOnTheBoardAndStayOnIt) {
+// What a screen reader is told, beyond the names: a control's press, why a cell refuses it, and
+// the latest news to read again, whole or in part, once the line on screen is blank.
+TEST_F(Windows, AScreenReaderCanPressACellAndReadTheNewsAgain) {
+  QAccessibleInterface* status = of(mainWindow().findChild<QLabel*>("Label1"));
+  arrange([](Game& g) { g.news = {"Comenzá vos.", g.news.number + 1}, g.mainWindow.status.clear(); });
+  QAccessibleTextInterface* text = status->textInterface();
+  EXPECT_EQ(text->text(0, text->characterCount()), "Comenzá vos.");
+  EXPECT_EQ(text->text(3, 7), QString::fromUtf8("enzá"));
+  EXPECT_EQ(of(cell(1))->text(QAccessible::Description), "Todavía no hay partida: pulsá Jugar.");
+  of(cell(1))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    return game.news.text == "Todavía no hay partida: pulsá Jugar.";
+  })) << "a screen reader's press reaches the game, which tells why it refused it";
+}
+
+// The texts a player meets that no picture of a window shows: titles, the browser notice, and what
+// a screen reader is told of the controls.
+TEST_F(Windows, EveryTextOutsideThePicturesReadsExactly) {
+  QMessageBox* notice = browserNotice();
+  ASSERT_NE(notice, nullptr);
+  const std::pair<QString, const char*> kTexts[] = {
+      {mainWindow().windowTitle(), " Quimbo v1.0"},
+      {notice->windowTitle(), "Quimbo"},
+      {notice->text(), "No se pudo abrir el navegador.\nVisitá www.rinconludico.example cuando quieras."},
+      {notice->buttons().value(0)->text(), "Aceptar"},
+      {jugar()->accessibleName(), "Jugar"},
+      {jugar()->accessibleDescription(), "Empieza una partida de cinco rondas"},
+      {banner()->accessibleName(), "Rincón Lúdico"},
+      {banner()->accessibleDescription(), "Abre www.rinconludico.example en el navegador"},
+  };
+  for (const auto& [text, expected] : kTexts) EXPECT_EQ(text, QString::fromUtf8(expected));
+  EXPECT_TRUE(notice->isVisible() && !notice->isModal() && notice->buttons().size() == 1);
+  notice->buttons()[0]->click();
+  EXPECT_FALSE(notice->isVisible() || game.browserNotice.visible);
+}
+
+TEST_F(Windows, TheCreditsOpenOnceAndComeToTheFrontWhenAskedAgain) {
+  menuItem("msobre")->trigger();
+  mainWindow().activateWindow();  // the player goes back to the board, the credits behind it
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
+  advance(1000);
+  QApplication::processEvents();
+  EXPECT_TRUE(mainWindow().isActiveWindow()) << "the game goes on, the board keeps the keyboard";
+  menuItem("msobre")->trigger();
+  int shown = 0;
+  for (const QWidget* top : QApplication::topLevelWidgets()) shown += top->isVisible();
+  EXPECT_EQ(shown, 2) << "the board and one credits window";
+  EXPECT_TRUE(focusOn(aceptar())) << "in front, with the keyboard";
+}
+
+// Jugar first, the cells row by row, the banner; none under Jugar. The arrows move on the board as
+// on a 3 x 3 grid and stay on it.
+TEST_F(Windows, TabAndTheArrowsMoveOnTheBoardAndStayOnIt) {
+  QWidgetList stops;
+  for (QWidget* w = mainWindow().nextInFocusChain(); w != &mainWindow(); w = w->nextInFocusChain()) {
+    if (w->focusPolicy() & Qt::TabFocus) stops << w;
+  }
+  EXPECT_EQ(stops, QWidgetList({jugar(), cell(1), cell(2), cell(3), cell(4), cell(6), cell(7),
+                                cell(8), cell(9), banner()}));
   const auto walk = [this](const char* steps) {  // each step a key and where the keyboard lands
     const std::map<QChar, Qt::Key> keys = {
         {'U', Qt::Key_Up}, {'D', Qt::Key_Down}, {'L', Qt::Key_Left}, {'R', Qt::Key_Right}};
@@ -495,20 +531,161 @@ TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
   for (const Key& key : {kPresses[0], kPresses[1]}) {
     keyboardOn(cell(3));
     menuItem("msobre")->trigger();
-    EXPECT_TRUE(focusOn(part(&shell.credits(), "Command1"))) << "the credits on Aceptar";
+    EXPECT_TRUE(focusOn(aceptar())) << "the credits on Aceptar";
     press(key);
     EXPECT_FALSE(shell.credits().isVisible()) << std::get<2>(key) << " presses Aceptar";
     EXPECT_TRUE(focusOn(cell(3))) << "back on the board";
   }
 }
 
+TEST(Program, OpensOnTheSplashWhichCannotBeClosedAndGivesWayToTheBoard) {
+  ScriptedRandom random;
+  RecordingPlatform platform;
+  Game game(random, platform);
+  Shell shell(game, Dispatcher::Time::Manual);
+  shell.start();
+  EXPECT_FALSE(shell.splash()->close()) << "that would leave the program without a window";
+  EXPECT_TRUE(shell.splash()->windowType() == Qt::SplashScreen && !shell.splash()->parentWidget() &&
+              shell.splash()->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_EQ(tree(of(shell.splash())),
+            QString::fromUtf8("9:Quimbo|29:Juego de tablero|29:Versión 1.0|29:22/01/2002|"
+                              "29:Plataforma W95/98/Me/XP|29:Vandrel Software")
+                .split('|'))
+      << "no picture, border or empty label between the splash and its texts";
+  EXPECT_EQ(of(shell.splash())->text(QAccessible::Description),
+            QString::fromUtf8("Juego de tablero. Versión 1.0. Vandrel Software."));
+  shell.dispatcher().send(Input::timePasses(kSplashTime));
+  EXPECT_TRUE(!shell.splash() && shell.mainWindow().isVisible()) << "the splash gives way to the board";
+}
+
+// Leaving ends the program at once, even while a window that waits for its answer refuses to close.
+TEST(DesktopLeaving, EndsTheProgramWhateverWindowIsWaiting) {
+  ui::FixedWindow waiting(QSize(10, 10), ui::FixedWindow::Chrome::Borderless, Qt::white);
+  waiting.showCentred();
+  DesktopPlatform desktop;
+  QEventLoop program;
+  QTimer::singleShot(0, &program, [&] { desktop.quit(); });
+  QTimer::singleShot(500, &program, [&] { program.exit(1); });  // still running: it never ended
+  EXPECT_EQ(program.exec(), 0);
+}
+
+// The desktop's opener is whatever xdg-open comes first on the PATH: here a script that cannot
+// start, fails, crashes, works, or is still at work when the game ends. The game shows a notice
+// when it failed; an opener still at work outlives the game, since it may be starting the
+// player's browser.
+TEST(DesktopLink, EveryWayTheOpenerEndsIsToldAndOneStillAtWorkOutlivesTheGame) {
+  const QByteArray site = "https://www.rinconludico.example/";
+  QTemporaryDir bin;
+  ASSERT_TRUE(bin.isValid()) << "no folder for the stub opener: " << bin.errorString().toStdString();
+  const QByteArray path = qgetenv("PATH");
+  const QString outlived = bin.filePath("outlived");
+  const std::tuple<const char*, QByteArray, bool> kOpeners[] = {  // and whether a notice shows
+      {"cannot start", "#!/nonexistent/sh\n", true},
+      {"fails", "#!/bin/sh\nexit 3\n", true},
+      {"crashes", "#!/bin/sh\nkill -9 $$\n", true},
+      {"works", "#!/bin/sh\n[ \"$1\" = " + site + " ] || exit 9\n", false},
+      {"outlives the game", "#!/bin/sh\n/bin/sleep 0.3\n/bin/touch " + outlived.toUtf8() + "\n", false},
+      {"is missing", "", true}};
+  for (const auto& [opener, script, notice] : kOpeners) {
+    const QString folder = bin.filePath(opener);  // each opener its own, alone on the PATH
+    QFile file(folder + "/xdg-open");
+    ASSERT_TRUE(QDir().mkpath(folder) && (script.isEmpty() || file.open(QIODevice::WriteOnly)))
+        << "cannot write the stub opener: " << file.errorString().toStdString();
+    file.write(script);
+    file.close();
+    ASSERT_TRUE(script.isEmpty() || file.setPermissions(file.permissions() | QFile::ExeOwner))
+        << "cannot make the stub opener executable: " << file.errorString().toStdString();
+    qputenv("PATH", folder.toUtf8());
+    DesktopPlatform desktop;
+    ScriptedRandom random;
+    Game game(random, desktop);
+    Dispatcher dispatcher(game, Dispatcher::Time::Manual);
+    reportBrowserFailures(desktop, dispatcher);
+    dispatcher.send(Input::timePasses(kSplashTime));
+    dispatcher.send({Action::ClickBanner});
+    if (std::string_view(opener) != "outlives the game") {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return desktop.findChildren<QProcess*>().isEmpty(); }));
+    }
+    EXPECT_EQ(game.browserNotice.visible, notice) << "the opener " << opener;
+  }
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(outlived); }, 2000))
+      << "the opener was stopped with the game";
+  qputenv("PATH", path);
+}
+
+// On Wayland, by whichever of Qt's Wayland plugins, the game draws its own title bar: its icon and
+// title side by side, a button to minimise and one to close the window, which the window hears as
+// the desktop's own close request; Tab never stops on them.
+TEST(TitleBar, IsDrawnOnWaylandAndItsButtonsMinimiseAndCloseTheWindow) {
+  for (const auto& [platform, drawn] : {std::pair{"wayland", true}, {"wayland-egl", true},
+                                        {"xcb", false}, {"offscreen", false}}) {
+    EXPECT_EQ(ui::TitleBar::isNeeded(platform), drawn) << platform;
+  }
+  class Window : public QWidget {
+   public:
+    int closeRequests = 0;
+
+   protected:
+    void closeEvent(QCloseEvent* event) override { ++closeRequests, event->ignore(); }
+  } window;
+  window.setWindowIcon(QIcon(":/pictures/icon-16.png"));
+  ui::TitleBar bar(&window);
+  bar.setFixedWidth(224);
+  const QRect iconBox(0, 0, 24, bar.height());
+  window.setWindowTitle(" Quimbo v1.0");
+  const QImage titled = bar.grab().toImage();
+  window.setWindowTitle("");
+  const QImage untitled = bar.grab().toImage();
+  EXPECT_NE(titled, untitled) << "no title";
+  EXPECT_EQ(titled.copy(iconBox), untitled.copy(iconBox)) << "the title over the icon";
+  window.show();
+  QList<QAbstractButton*> buttons = bar.findChildren<QAbstractButton*>();
+  ASSERT_EQ(buttons.size(), 2);
+  for (QAbstractButton* button : buttons) {
+    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->accessibleName().toStdString();
+    button->click();
+  }
+  EXPECT_TRUE(window.isMinimized() && window.isVisible() && window.closeRequests == 1);
+}
+
+// The real timer waits until the game's next deadline by the desktop's clock, here one moved by
+// hand, and not at all while nothing is due; it is never late by design, as a coarse timer would
+// be by up to a twentieth of its wait.
+TEST(RealTime, TheTimerWaitsExactlyForTheGamesNextDeadlineAndSleepsWhenNoneIsDue) {
+  ScriptedRandom random;
+  RecordingPlatform platform;
+  Game game(random, platform);
+  Milliseconds now = 50'000;  // the desktop's clock when the program starts
+  Dispatcher dispatcher(game, Dispatcher::Time::Real, nullptr, [&] { return now; });
+  for (const Milliseconds step : {0, 13, 170, 29, 301, 7, 555, 91}) {
+    now += step;
+    dispatcher.redraw();
+    const Milliseconds wait = kSplashTime - (now - 50'000);  // the splash's three seconds
+    EXPECT_LE(dispatcher.realTimerWaitMs(), wait) << "late after " << now - 50'000 << " ms";
+    EXPECT_GE(dispatcher.realTimerWaitMs(), wait - 5) << "early after " << now - 50'000 << " ms";
+  }
+  now = 53'200;
+  random.coins({0, 0});                   // the computer opens, in the centre
+  dispatcher.send({Action::PressStart});  // the splash's time passed before the press
+  EXPECT_EQ(game.clock.now(), 3200);
+  EXPECT_NEAR(dispatcher.realTimerWaitMs(), 1000, 5) << "the opening piece a second later";
+  now += 1000;
+  dispatcher.send(Input::timePasses(0));
+  EXPECT_EQ(boardOf(game.mainWindow.panel), "... .0. ...");
+  EXPECT_EQ(dispatcher.realTimerWaitMs(), -1) << "the player's turn: nothing to wake for";
+  QElapsedTimer desktop;  // and the real clock counts milliseconds of the system's steady time
+  desktop.start();
+  EXPECT_NEAR(steadyMilliseconds(), desktop.msecsSinceReference(), 100);
+}
+
 }  // namespace
 }  // namespace quimbo::test
 
-// Headless: offscreen unless the environment says otherwise.
+// Headless: offscreen unless the environment says otherwise, set up as the game is.
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  quimbo::setUpApplication();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
