@@ -49,6 +49,20 @@ def press(node):
     Atspi.Action.do_action(node, names.index("Press"))
 
 
+def names_told(action, seconds):
+    """The names the game tells a screen reader have changed while `action` runs and for `seconds`
+    after, as it tells them: one event each."""
+    told, event = [], "object:property-change:accessible-name"
+    listener = Atspi.EventListener.new(lambda change: told.append(change.source.get_name()))
+    listener.register(event)
+    action()
+    context, end = GLib.MainContext.default(), time.monotonic() + seconds
+    while time.monotonic() < end:
+        context.iteration(False) or time.sleep(0.01)
+    listener.deregister(event)
+    return told
+
+
 def centre(node):
     """Where the control's middle lies on the screen, in pixels."""
     box = Atspi.Component.get_extents(node, Atspi.CoordType.SCREEN)

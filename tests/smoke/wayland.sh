@@ -12,14 +12,16 @@ run "$1"
 crop=$(/usr/bin/python3 - "$(dirname "$0")" "$work" <<'EOF'
 import re, subprocess, sys, time  # noqa: E401
 sys.path.insert(0, sys.argv[1])
-from atspi import Atspi, control, fail, main_window, press, wait_for
+from atspi import Atspi, control, fail, main_window, names_told, press, wait_for
 shoot = lambda name: subprocess.run(["weston-screenshooter"], cwd=f"{sys.argv[2]}/{name}", check=True)
 main = main_window()
 press(control(main, "Jugar") or fail("no 'Jugar' button"))
 time.sleep(1.5)  # the computer, if it opens, never takes an edge
 cell = control(main, "Casilla superior central: vacía") or fail("the top middle cell is taken")
 shoot("before")
-press(cell)
+# Only the cell played is told a new name: a cell told its name again would be spoken again.
+renamed = [name for name in names_told(lambda: press(cell), 0.6) if name.startswith("Casilla")]
+renamed == ["Casilla superior central: tu ficha"] or fail(f"names told after the move: {renamed}")
 wait_for(lambda: control(main, "Casilla superior central: tu ficha"), 2) or fail("the piece went unheard")
 time.sleep(0.5)  # heard at once, drawn on the next frame
 shoot("after")
