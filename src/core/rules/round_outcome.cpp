@@ -1,6 +1,7 @@
 // Announcing a round's outcome, scoring it, and preparing the next round.
 #include "core/rules/round_outcome.h"
 
+#include <cassert>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -53,8 +54,10 @@ void prepareNextRound(Game& game, AnnouncementState& announcement) {
   main.panel.clear(Cell1, PlayerPieceOnBoard5);
   for (Field counter : {AttackPlaced, DefencePlaced, ComputerMoves}) main.panel.setText(counter, "0");
   main.parkPieces();
-  // Only the computer's line shuts the board, and a drawn round leaves it as it was.
+  // Only the computer's line shuts the board, and a drawn round leaves it as it was: open, since a
+  // round with a line is never drawn.
   const bool roundWasWon = &announcement != &game.draw;
+  assert(roundWasWon || main.panel.text(ComputerLine).empty());
   if (roundWasWon) main.panel.setText(ComputerLine, "");
 
   const std::int64_t roundsPlayed = main.panel.number(RoundsPlayed) + 1;
