@@ -1,9 +1,10 @@
 // The rules around the computer's move, told as stories of play.
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <gtest/gtest-spi.h>
-#include <gtest/gtest.h>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -30,29 +31,15 @@ TEST_F(Rules, AStepTheStoryDoesNotUnderstandFailsTheTest) {
   EXPECT_NONFATAL_FAILURE(story({{"wait a second", ""}}), "'a second' is not a number");
 }
 
-TEST_F(Rules, EachCellTakesThePlayersNextPieceAndArmsWhatFollows) {
-  // Where the player's piece stands on each cell: the right column and the bottom row at 2260, and
-  // below the top row 10 twips above where the computer's would.
-  const char* kPlaces[] = {"360,360",  "1320,360",  "2260,360",  "360,1310", "1320,1310",
-                           "2260,1310", "360,2250", "1320,2250", "2260,2250"};
-  for (int cell = 1; cell <= 9; ++cell) {
-    std::string board = "... ... ...";
-    board[boardIndex(cell)] = '1';
-    story({{"board ... ... ...", ""},
-           {"status Comenzá vos", ""},
-           {"set PlayerPieceOnBoard2=1", ""},  // the first piece still in hand goes down
-           {"click " + std::to_string(cell),
-            "board=" + board + "|playerPiece1=" + kPlaces[cell - 1] +
-                "|PlayerPieceOnBoard1=1|BoardLock=1|status=|armed=computerMove"}});
-  }
-  story({{"board 11. 00. ...", ""},
-         {"click 3", "armed=announcePlayerWin"},  // a line: the player's round
-         {"wait 1000", "shown=playerWon"},
-         {"player", ""},
+// A free cell takes the player's next piece, clears the status line and locks the board until the
+// computer answers a second later; the fifth piece that fills the board is a draw.
+TEST_F(Rules, AFreeCellTakesThePlayersPieceAndArmsWhatFollows) {
+  story({{"board 0.. ... ...", ""},
+         {"status Comenzá vos", ""},
+         {"click 6",
+          "board=0.. ..1 ...|PlayerPieceOnBoard1=1|BoardLock=1|status=|armed=computerMove"},
          {"board 101 100 01.", ""},
-         {"click 9", "armed=announceDraw"},  // the fifth piece fills it: a draw
-         {"board 101 010 01.", ""},
-         {"click 9", "armed=announcePlayerWin"},  // and makes a line: a win
+         {"click 9", "armed=announceDraw"},
          {"board .01 100 01.", ""},
          {"click 9", "armed=computerMove"}});  // the top left still free: no draw yet
 }
@@ -84,27 +71,26 @@ TEST_F(Rules, AClickThatIsNotAllowedChangesNothingButTellsWhy) {
 
 TEST_F(Rules, AMatchStartsFromJugarAndACoinPicksWhoOpens) {
   setPosition(main, "010 110 0..");
-  for (int f = 20; f <= kFieldCount; ++f) main.panel.setText(static_cast<Field>(f), "x");
   main.startButtonVisible = true;
   story({{"playerScore     Jug: 4     ", ""},
          {"coins 1", ""},  // the player opens
          {"jugar",
           "board=... ... ...|status=Comenzá vos|playerScore=    Jug: 0     "
           "|computerScore=     PC: 0     |parked=yes|shown=|PlayerPieceOnBoard5=|OpeningCell="
-          "|FirstReplyMarker=5|OpeningCounter=1|ComputerMoves=0|BoardLock=0|RoundsPlayed=x"
-          "|ComputerLine=x|news=Comenzá vos. Puntos: PC 0, vos 0."}});
+          "|FirstReplyMarker=5|OpeningCounter=1|ComputerMoves=0|BoardLock=0"
+          "|news=Comenzá vos. Puntos: PC 0, vos 0."}});
   main.startButtonVisible = true;
-  story({{"coins 0 1", ""},
-         {"cells 2", ""},
-         {"coins 1", ""},
-         {"cells 9", ""},  // an edge: tossed again
-         {"jugar",
-          "OpeningCounter=0|OpeningCell=9|BoardLock=1|status=Comienzo yo|news=Comienzo yo."},
-         {"click 5", "board=... ... ..."},  // the board waits for the opening piece
-         {"wait 999", "board=... ... ..."},
-         {"wait 1",
-          "board=... ... ..0|ComputerPieceOnBoard1=1|BoardLock=0|status=Comienzo yo"
-          "|news=La PC jugó en la casilla inferior derecha."}});
+  story(
+      {{"coins 0 1", ""},
+       {"cells 2", ""},
+       {"coins 1", ""},
+       {"cells 9", ""},  // an edge: tossed again
+       {"jugar", "OpeningCounter=0|OpeningCell=9|BoardLock=1|status=Comienzo yo|news=Comienzo yo."},
+       {"click 5", "board=... ... ..."},  // the board waits for the opening piece
+       {"wait 999", "board=... ... ..."},
+       {"wait 1",
+        "board=... ... ..0|ComputerPieceOnBoard1=1|BoardLock=0|status=Comienzo yo"
+        "|news=La PC jugó en la casilla inferior derecha."}});
   EXPECT_EQ(main.pieces[0], (Point{2260, 2260})) << "the computer's first piece";
 }
 
@@ -112,7 +98,8 @@ TEST_F(Rules, AMatchStartsFromJugarAndACoinPicksWhoOpens) {
 // the rest of what the click on an announcement and the next round a second later leave behind.
 TEST_F(Rules, TheNextRoundComesASecondAfterTheClickWithItsCountersReset) {
   const std::string kRound =
-      "set RoundsPlayed=1 OpeningCell=7 FirstReplyMarker= ComputerMoves=2 BoardLock=1 OpeningCounter=";
+      "set RoundsPlayed=1 OpeningCell=7 FirstReplyMarker= ComputerMoves=2 BoardLock=1 "
+      "OpeningCounter=";
   story({{"board 110 00. 1..", ""},
          {kRound + "3 ComputerLine=0", ""},  // the computer's line locks the board
          {"arm announceComputerWin", "shown="},
@@ -147,24 +134,20 @@ TEST_F(Rules, EveryScoreCaptionReadsExactly) {
       (round == '=' ? game.draw : game.computerWon).visible = true;
       computer += round == '=' ? 1 : 2;
       player += round == '=' ? 1 : 0;
-      story({{round == '=' ? "draw" : "pc",
-              "computerScore=     PC: " + padded(computer) + "|playerScore=    Jug: " + padded(player)},
+      story({{round == '=' ? "draw" : "pc", "computerScore=     PC: " + padded(computer) +
+                                                "|playerScore=    Jug: " + padded(player)},
              {"wait 1000", ""}});
     }
   }
 }
 
-TEST_F(Rules, EveryCellSaysWhereItIsAndWhatStandsOnIt) {
-  const char* kPlaces[] = {"superior izquierda", "superior central", "superior derecha",
-                           "central izquierda",  "central",          "central derecha",
-                           "inferior izquierda", "inferior central", "inferior derecha"};
-  for (int cell = 1; cell <= 9; ++cell) {
-    for (auto [mark, what] : {std::pair{"", "vacía"}, {"1", "tu ficha"}, {"0", "ficha de la PC"}}) {
-      main.panel.setText(cellField(cell), mark);
-      EXPECT_EQ(cellDescription(main.panel, cell),
-                std::string("Casilla ") + kPlaces[cell - 1] + ": " + what);
-    }
-  }
+// Each cell is named by its place (all nine in the window tests) and what stands on it.
+TEST_F(Rules, EveryCellSaysWhatStandsOnIt) {
+  setPosition(main, "10. ... ...");
+  EXPECT_EQ(cellDescription(main.panel, 1) + cellDescription(main.panel, 2) +
+                cellDescription(main.panel, 9),
+            "Casilla superior izquierda: tu fichaCasilla superior central: ficha de la PC"
+            "Casilla inferior derecha: vacía");
 }
 
 TEST_F(Rules, NoInputFromAWindowThatIsNotShowingChangesAnything) {
@@ -177,20 +160,12 @@ TEST_F(Rules, NoInputFromAWindowThatIsNotShowingChangesAnything) {
   const std::string before = everything();
   for (const Input input : kEveryInput) {
     handle(fresh, input);
-    EXPECT_EQ(everything(), before) << "input " << static_cast<int>(input.action) << " "
-                                    << input.value;
+    EXPECT_EQ(everything(), before)
+        << "input " << static_cast<int>(input.action) << " " << input.value;
   }
 }
 
-TEST_F(Rules, TheSplashGivesWayToTheBoardAfterThreeSeconds) {
-  Game fresh(random, platform);
-  handle(fresh, Input::timePasses(2999));
-  EXPECT_TRUE(fresh.splash.visible && !fresh.mainWindow.visible && fresh.news.text.empty());
-  handle(fresh, Input::timePasses(1));
-  EXPECT_TRUE(!fresh.splash.visible && fresh.mainWindow.visible);
-  EXPECT_EQ(fresh.news.text, "Pulsá Jugar para empezar.");
-}
-
+// The credits open once, whatever the game is doing, which goes on behind them.
 TEST_F(Rules, TheCreditsOpenOnceWhateverTheGameIsDoingAndCloseWithAceptar) {
   story({{"arm computerMove", ""},
          {"sobre", "shown=credits|armed=computerMove"},
@@ -198,13 +173,12 @@ TEST_F(Rules, TheCreditsOpenOnceWhateverTheGameIsDoingAndCloseWithAceptar) {
          {"aceptar", "shown="}});
 }
 
+// The banner opens the partner site at each click; only an opener that reports failing, or none
+// at all, brings the notice.
 TEST_F(Rules, TheBannerOpensThePartnerSiteOnceAClickAndSaysWhenNoBrowserCame) {
-  story({{"banner", "shown="},  // an opener that started is no failure yet
-         {"failed", "shown=notice"},
-         {"dismiss", "shown="},
-         {"banner", ""}});
+  story({{"banner", "shown="}, {"failed", "shown=notice"}, {"dismiss", "shown="}, {"banner", ""}});
   EXPECT_EQ(platform.opened, std::vector<std::string>(2, "https://www.rinconludico.example/"));
-  platform.browserStarts = false;  // no opener at all
+  platform.browserStarts = false;
   story({{"banner", "shown=notice"}});
 }
 
@@ -243,26 +217,29 @@ TEST(Chance, WhoOpensIsAFairCoinAndTheComputerOpensMostlyInTheCentre) {
   }
   EXPECT_NEAR(opened[0], 3500, 150) << "the player opens";
   EXPECT_NEAR(opened[5], 2500, 100) << "the computer in the centre";
-  for (const int corner : {1, 3, 7, 9}) EXPECT_NEAR(opened[static_cast<std::size_t>(corner)], 250, 60) << corner;
+  for (const int corner : {1, 3, 7, 9})
+    EXPECT_NEAR(opened[static_cast<std::size_t>(corner)], 250, 60) << corner;
 }
 
+// Timers tick in the order of their deadlines, equal ones in the order they were armed; enabling
+// one that runs does not put it off, and nothing is due once all are off.
 TEST(Clock, TimersTickInDeadlineOrderUntilTheyAreDisabled) {
   Clock clock;
   Timer slow(clock, 3000), first(clock, 1000), second(clock, 1000);
   std::string ticks;
-  slow.onTick([&] { ticks += 'S'; });  // keeps ticking: never disabled
-  first.onTick([&] { ticks += 'F', first.disable(); });
-  second.onTick([&] { ticks += '2', second.disable(), second.enable(); });  // re-armed by itself
+  for (auto [timer, name] : {std::pair{&slow, 'S'}, {&first, 'F'}, {&second, '2'}}) {
+    timer->onTick([&ticks, timer, name] { ticks += name, timer->disable(); });
+  }
   clock.advance(500);
   slow.enable(), second.enable(), first.enable();
   clock.advance(300);
-  first.enable();  // enabling an enabled timer does not put it off
+  first.enable();
   clock.advance(700);
-  EXPECT_EQ(ticks, "2F") << "equal deadlines tick in the order they were armed";
-  clock.advance(6000);
-  EXPECT_EQ(ticks, "2F2S222S22");
-  first.disable(), second.disable(), slow.disable();
-  EXPECT_FALSE(clock.nextDeadline()) << "nothing is due while no timer is on";
+  EXPECT_EQ(ticks, "2F");
+  clock.advance(1999);
+  EXPECT_EQ(ticks, "2F") << "the slow timer's three seconds";
+  clock.advance(1);
+  EXPECT_TRUE(ticks == "2FS" && !clock.nextDeadline());
 }
 
 }  // namespace

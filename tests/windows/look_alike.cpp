@@ -6,7 +6,6 @@
 // picture or control, or a wrong word, changes a larger spot; a wrong colour or a lost accent
 // changes the ink.
 //   quimbo_look_alike <expected folder> <rendered folder> <density>
-#include <QColor>
 #include <QDir>
 #include <QImage>
 #include <QList>
@@ -16,41 +15,31 @@
 #include <QStringList>
 #include <QTextStream>
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 
 namespace {
 
-QTextStream out(stdout);
-
-int difference(QRgb a, QRgb b) {
-  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                   std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
-}
-
 // The pixels that differ, joined into spots where they lie within two pixels of each other.
 QList<QRect> spotsOf(const QImage& expected, const QImage& actual) {
-  const int width = expected.width(), height = expected.height();
-  QList<int> spotOf(width * height, -1);  // -1: the same pixel; otherwise, not yet in a spot
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      if (difference(expected.pixel(x, y), actual.pixel(x, y))) spotOf[y * width + x] = -2;
-    }
+  const QRect all = expected.rect();
+  QList<bool> left(all.width() * all.height());  // differing, and in no spot yet
+  for (int at = 0; at < left.size(); ++at) {
+    left[at] = expected.pixel(at % all.width(), at / all.width()) !=
+               actual.pixel(at % all.width(), at / all.width());
   }
   QList<QRect> spots;
-  for (int start = 0; start < spotOf.size(); ++start) {
-    if (spotOf[start] != -2) continue;
-    QList<QPoint> reach{{start % width, start / width}};
-    QRect spot(reach.first(), reach.first());
-    spotOf[start] = static_cast<int>(spots.size());
+  for (int start = 0; start < left.size(); ++start) {
+    if (!left[start]) continue;
+    left[start] = false;
+    QList<QPoint> reach{{start % all.width(), start / all.width()}};
+    QRect spot(reach[0], reach[0]);
     while (!reach.isEmpty()) {
       const QPoint at = reach.takeLast();
       spot |= QRect(at, at);
-      for (int y = std::max(0, at.y() - 2); y <= std::min(height - 1, at.y() + 2); ++y) {
-        for (int x = std::max(0, at.x() - 2); x <= std::min(width - 1, at.x() + 2); ++x) {
-          if (spotOf[y * width + x] != -2) continue;
-          spotOf[y * width + x] = static_cast<int>(spots.size());
-          reach << QPoint(x, y);
+      const QRect near = QRect(at - QPoint(2, 2), at + QPoint(2, 2)) & all;
+      for (int y = near.top(); y <= near.bottom(); ++y) {
+        for (int x = near.left(); x <= near.right(); ++x) {
+          if (left[y * all.width() + x]) left[y * all.width() + x] = false, reach << QPoint(x, y);
         }
       }
     }
@@ -59,44 +48,46 @@ QList<QRect> spotsOf(const QImage& expected, const QImage& actual) {
   return spots;
 }
 
-// How much lighter each colour channel is in the rendering, summed over the spot and a pixel's
-// margin, in pixels' worth: a change of ink.
-std::array<double, 3> lighter(const QImage& expected, const QImage& actual, QRect spot) {
-  std::array<double, 3> sums{};
-  spot = spot.adjusted(-1, -1, 1, 1) & expected.rect();
-  for (int y = spot.top(); y <= spot.bottom(); ++y) {
-    for (int x = spot.left(); x <= spot.right(); ++x) {
-      const QRgb e = expected.pixel(x, y), a = actual.pixel(x, y);
-      sums[0] += (qRed(a) - qRed(e)) / 255.0;
-      sums[1] += (qGreen(a) - qGreen(e)) / 255.0;
-      sums[2] += (qBlue(a) - qBlue(e)) / 255.0;
-    }
-  }
-  return sums;
-}
-
 // What a player would see differ between the picture and the window, or nothing.
 QStringList differences(const QImage& expected, const QImage& actual, int density) {
-  if (actual.isNull()) return {"not rendered"};
   if (actual.size() != expected.size()) {
-    return {QString("%1 x %2 pixels, the picture is %3 x %4")
-                .arg(actual.width()).arg(actual.height()).arg(expected.width()).arg(expected.height())};
+    return {QString("%1 x %2 pixels, the picture %3 x %4")
+                .arg(actual.width())
+                .arg(actual.height())
+                .arg(expected.width())
+                .arg(expected.height())};
   }
   QStringList found;
   for (const QRect& spot : spotsOf(expected, actual)) {
     const QString where = QString("%1 x %2 pixels at (%3, %4)")
-                              .arg(spot.width()).arg(spot.height()).arg(spot.x()).arg(spot.y());
+                              .arg(spot.width())
+                              .arg(spot.height())
+                              .arg(spot.x())
+                              .arg(spot.y());
     if (spot.width() > 5 * density || spot.height() > 4 * density) {
-      found << where + " differ, more than a font rasteriser changes: something moved, changed "
-                       "colour, or is missing or new";
+      found << where +
+                   " differ, more than a font rasteriser changes: something moved, changed "
+                   "colour, or is missing or new";
       continue;
     }
-    const auto [red, green, blue] = lighter(expected, actual, spot);
-    const double allowed = 0.25 * density * density;
-    if (std::max({std::abs(red), std::abs(green), std::abs(blue)}) > allowed) {
-      found << where + QString(" differ in ink (red, green, blue %1, %2, %3 pixels' worth lighter):"
-                               " a mark or an accent missing or new, or a wrong colour")
-                           .arg(red, 0, 'f', 2).arg(green, 0, 'f', 2).arg(blue, 0, 'f', 2);
+    double lighter[3] = {};  // in pixels' worth of each channel, over the spot and its margin
+    const QRect margin = spot.adjusted(-1, -1, 1, 1) & expected.rect();
+    for (int y = margin.top(); y <= margin.bottom(); ++y) {
+      for (int x = margin.left(); x <= margin.right(); ++x) {
+        const QRgb e = expected.pixel(x, y), a = actual.pixel(x, y);
+        lighter[0] += (qRed(a) - qRed(e)) / 255.0;
+        lighter[1] += (qGreen(a) - qGreen(e)) / 255.0;
+        lighter[2] += (qBlue(a) - qBlue(e)) / 255.0;
+      }
+    }
+    if (std::max({std::abs(lighter[0]), std::abs(lighter[1]), std::abs(lighter[2])}) >
+        0.25 * density * density) {
+      found << where + QString(
+                           " differ in ink (red, green, blue %1, %2, %3 pixels' worth lighter):"
+                           " a mark or an accent missing or new, or a wrong colour")
+                           .arg(lighter[0], 0, 'f', 2)
+                           .arg(lighter[1], 0, 'f', 2)
+                           .arg(lighter[2], 0, 'f', 2);
     }
   }
   return found;
@@ -105,22 +96,22 @@ QStringList differences(const QImage& expected, const QImage& actual, int densit
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 4) {
-    out << "usage: quimbo_look_alike <expected folder> <rendered folder> <density>\n";
-    return 2;
-  }
-  const QDir expected(argv[1]), rendered(argv[2]);
-  const int density = QString(argv[3]).toInt();
+  QTextStream out(stdout);
+  const QDir expected(argc == 4 ? argv[1] : ""), rendered(argc == 4 ? argv[2] : "");
+  const int density = argc == 4 ? QString(argv[3]).toInt() : 0;
   const QStringList pictures = expected.entryList({"*.png"}, QDir::Files);
   if (pictures.isEmpty() || density < 1) {
-    out << "no pictures to compare in " << expected.path() << "\n";
+    out << "usage: quimbo_look_alike <folder of pictures> <folder of renderings> <density>\n";
     return 2;
   }
   int failed = 0;
   for (const QString& name : pictures) {
-    const QImage picture = QImage(expected.filePath(name)).convertToFormat(QImage::Format_ARGB32);
-    const QImage window = QImage(rendered.filePath(name)).convertToFormat(QImage::Format_ARGB32);
-    const QStringList found = differences(picture, window, density);
+    const QImage window(rendered.filePath(name));
+    const QStringList found =
+        window.isNull()
+            ? QStringList{"not rendered"}
+            : differences(QImage(expected.filePath(name)).convertToFormat(QImage::Format_ARGB32),
+                          window.convertToFormat(QImage::Format_ARGB32), density);
     for (const QString& difference : found) out << name << ": " << difference << "\n";
     failed += !found.isEmpty();
   }

@@ -2,11 +2,14 @@
 // is to the desktop, what each click and key does, how each kind of button looks held down, what
 // assistive technology reads, the link's opener, the drawn title bar and the real timer. How every
 // window looks is checked against pictures (tests/windows/CMakeLists.txt).
+#include "core/model/windows.h"
+
+#include <gtest/gtest.h>
+
 #include <QtTest>
 #include <QtWidgets>
 #include <cstddef>
 #include <functional>
-#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <string_view>
@@ -16,7 +19,6 @@
 #include "core/glossary.h"
 #include "core/input.h"
 #include "core/model/game_state.h"
-#include "core/model/windows.h"
 #include "shell/application.h"
 #include "shell/clock_binding.h"
 #include "shell/desktop_platform.h"
@@ -50,7 +52,8 @@ bool standsWhereItIs(QAccessibleInterface* node) {
     return bar && bar->actionAt(bar->mapFromGlobal(centre)) == item;
   }
   auto* widget = qobject_cast<QWidget*>(node->object());
-  return widget && !node->rect().isEmpty() && widget->rect().contains(widget->mapFromGlobal(centre));
+  return widget && !node->rect().isEmpty() &&
+         widget->rect().contains(widget->mapFromGlobal(centre));
 }
 
 // Every node below, as "role:name", each one's parent the node it was reached from, and each one
@@ -100,7 +103,8 @@ class Windows : public testing::Test {
 
   QWidget* cell(int n) {  // the click target of cell 1..9
     const std::string_view name = glossary::kClickTargets[static_cast<std::size_t>(n - 1)];
-    return part(&mainWindow(), QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    return part(&mainWindow(),
+                QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   }
   QWidget* jugar() { return part(&mainWindow(), "Command5"); }
   QWidget* banner() { return part(&mainWindow(), "Image10"); }
@@ -153,7 +157,8 @@ TEST_F(Windows, EveryWindowIsOfItsKindWithTheGamesIconAndOpensCentred) {
         << name;
     EXPECT_EQ(window->windowFlags().testFlag(Qt::FramelessWindowHint), !board && window != notice)
         << name;
-    EXPECT_EQ(window->windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32), icon)
+    EXPECT_EQ(window->windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32),
+              icon)
         << name;
     const QPoint offCentre = window->frameGeometry().center() - screen.center();
     EXPECT_TRUE(window == notice || offCentre.manhattanLength() <= 1) << name << " off centre";
@@ -180,15 +185,21 @@ TEST_F(Windows, TheCreditsBorderShowsAndGrabsTheEdgeUnderThePointer) {
   using enum Qt::CursorShape;
   using enum Qt::Edge;
   const std::tuple<QPoint, Qt::CursorShape, Qt::Edges> kBorder[] = {
-      {{0, 0}, SizeFDiagCursor, TopEdge | LeftEdge},   {{x, 3}, SizeVerCursor, TopEdge},
-      {{r, 0}, SizeBDiagCursor, TopEdge | RightEdge},  {{3, y}, SizeHorCursor, LeftEdge},
-      {{r - 3, y}, SizeHorCursor, RightEdge},          {{0, b}, SizeBDiagCursor, BottomEdge | LeftEdge},
-      {{x, b - 3}, SizeVerCursor, BottomEdge},         {{r, b}, SizeFDiagCursor, BottomEdge | RightEdge},
-      {{4, 4}, ArrowCursor, {}},                       {{r - 4, b - 4}, ArrowCursor, {}}};
+      {{0, 0}, SizeFDiagCursor, TopEdge | LeftEdge},
+      {{x, 3}, SizeVerCursor, TopEdge},
+      {{r, 0}, SizeBDiagCursor, TopEdge | RightEdge},
+      {{3, y}, SizeHorCursor, LeftEdge},
+      {{r - 3, y}, SizeHorCursor, RightEdge},
+      {{0, b}, SizeBDiagCursor, BottomEdge | LeftEdge},
+      {{x, b - 3}, SizeVerCursor, BottomEdge},
+      {{r, b}, SizeFDiagCursor, BottomEdge | RightEdge},
+      {{4, 4}, ArrowCursor, {}},
+      {{r - 4, b - 4}, ArrowCursor, {}}};
   for (const auto& [at, pointer, edges] : kBorder) {
     QMouseEvent move(QEvent::MouseMove, at, credits.mapToGlobal(at), Qt::NoButton, {}, {});
     QApplication::sendEvent(&credits, &move);
-    EXPECT_TRUE(credits.cursor().shape() == pointer && credits.edgesAt(at) == edges) << x << "," << y;
+    EXPECT_TRUE(credits.cursor().shape() == pointer && credits.edgesAt(at) == edges)
+        << x << "," << y;
   }
   EXPECT_FALSE(mainWindow().edgesAt({0, 0}) || shell.draw().edgesAt({0, 0})) << "fixed windows";
 }
@@ -204,7 +215,8 @@ TEST_F(Windows, OnlyALeftClickOnASurfaceDoesWhatItShows) {
       kSurfaces[] = {
           {"a free cell", [&] { return cell(2); }, [](Game&) {},
            [&] { return boardOf(game.mainWindow.panel); }},
-          {"Jugar", [&] { return jugar(); }, [](Game& g) { g.mainWindow.startButtonVisible = true; },
+          {"Jugar", [&] { return jugar(); },
+           [](Game& g) { g.mainWindow.startButtonVisible = true; },
            shown(game.mainWindow.startButtonVisible)},
           {"the banner", [&] { return banner(); }, [](Game&) {},
            [&] { return std::to_string(platform.opened.size()); }},
@@ -217,7 +229,10 @@ TEST_F(Windows, OnlyALeftClickOnASurfaceDoesWhatItShows) {
           {"Empate's border", [&] { return &shell.draw(); }, [](Game& g) { g.draw.visible = true; },
            shown(game.draw.visible)},
           {"the player's total", [&] { return part(&shell.result(), "Label3"); },
-           [](Game& g) { g.result = {true, "6", "4"}; }, shown(game.result.visible)}};
+           [](Game& g) {
+             g.result = {true, "6", "4"};
+           },
+           shown(game.result.visible)}};
   for (const auto& [name, surface, ready, done] : kSurfaces) {
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
       for (const bool away : {false, true}) {
@@ -282,7 +297,8 @@ TEST_F(Windows, TheBannersPointerClicksWithItsFingertip) {
   const QImage pointer(":/pictures/link_cursor.png");
   QList<QPoint> tip;  // the drawn pixels of the picture's top row
   for (int y = 0; y < pointer.height() && tip.isEmpty(); ++y) {
-    for (int x = 0; x < pointer.width(); ++x) tip << QList<QPoint>(qAlpha(pointer.pixel(x, y)), {x, y});
+    for (int x = 0; x < pointer.width(); ++x)
+      tip << QList<QPoint>(qAlpha(pointer.pixel(x, y)), {x, y});
   }
   ASSERT_FALSE(tip.isEmpty());
   EXPECT_EQ(banner()->cursor().hotSpot(), (tip.first() + tip.last()) / 2);
@@ -296,7 +312,8 @@ TEST_F(Windows, AScreenReaderReadsEachWindowAsItsControlsWhereTheyStand) {
   ASSERT_TRUE(notice && notice->isVisible() && !notice->isModal() && notice->buttons().size() == 1);
   const std::pair<QString, const char*> kTexts[] = {
       {notice->windowTitle(), "Quimbo"},
-      {notice->text(), "No se pudo abrir el navegador.\nVisitá www.rinconludico.example cuando quieras."},
+      {notice->text(),
+       "No se pudo abrir el navegador.\nVisitá www.rinconludico.example cuando quieras."},
       {notice->buttons()[0]->text(), "Aceptar"},
       {mainWindow().windowTitle(), " Quimbo v1.0"},
       {jugar()->accessibleDescription(), "Empieza una partida de cinco rondas"},
@@ -308,13 +325,17 @@ TEST_F(Windows, AScreenReaderReadsEachWindowAsItsControlsWhereTheyStand) {
   arrange([](Game& g) { g.mainWindow.startButtonVisible = true; });
   QStringList main{"9:Quimbo v1.0"};
   for (const char* place : {"superior izquierda", "superior central", "superior derecha",
-                            "central izquierda", "central", "central derecha",
-                            "inferior izquierda", "inferior central", "inferior derecha"}) {
+                            "central izquierda", "central", "central derecha", "inferior izquierda",
+                            "inferior central", "inferior derecha"}) {
     main << QString::fromUtf8("2b:Casilla %1: vacía").arg(place);
   }
-  const auto news = ui::StatusLine::kAnnounces ? QAccessible::StaticText : QAccessible::Notification;
+  const auto news =
+      ui::StatusLine::kAnnounces ? QAccessible::StaticText : QAccessible::Notification;
   main << "2b:Jugar" << QString::number(news, 16) + QString::fromUtf8(":Pulsá Jugar para empezar.")
-       << QString::fromUtf8("2b:Rincón Lúdico") << "2:" << "c:Sobre" << "29:PC: 0" << "29:Jug: 0"
+       << QString::fromUtf8("2b:Rincón Lúdico") << "2:"
+       << "c:Sobre"
+       << "29:PC: 0"
+       << "29:Jug: 0"
        << "c:Salir";
   EXPECT_EQ(tree(of(&mainWindow())), main);
   EXPECT_EQ(of(menuItem("mpc"))->actionInterface(), nullptr) << "the score is read, not pressed";
@@ -340,7 +361,9 @@ TEST_F(Windows, AScreenReaderReadsEachWindowAsItsControlsWhereTheyStand) {
 // A screen reader can press a cell, hear why it refuses, and read the latest news again, whole or
 // in part, once the line on screen is blank.
 TEST_F(Windows, AScreenReaderCanPressACellAndReadTheNewsAgain) {
-  arrange([](Game& g) { g.news = {"Comenzá vos.", g.news.number + 1}, g.mainWindow.status.clear(); });
+  arrange([](Game& g) {
+    g.news = {"Comenzá vos.", g.news.number + 1}, g.mainWindow.status.clear();
+  });
   QAccessibleTextInterface* news = of(mainWindow().findChild<QLabel*>("Label1"))->textInterface();
   EXPECT_EQ(news->text(0, news->characterCount()), "Comenzá vos.");
   EXPECT_EQ(news->text(3, 7), QString::fromUtf8("enzá"));
@@ -353,7 +376,8 @@ TEST_F(Windows, AScreenReaderCanPressACellAndReadTheNewsAgain) {
 // on a 3 x 3 grid and stay on it. "Sobre" again brings the credits to the front with the keyboard.
 TEST_F(Windows, TabAndTheArrowsMoveOnTheBoardAndStayOnIt) {
   QWidgetList stops;
-  for (QWidget* w = mainWindow().nextInFocusChain(); w != &mainWindow(); w = w->nextInFocusChain()) {
+  for (QWidget* w = mainWindow().nextInFocusChain(); w != &mainWindow();
+       w = w->nextInFocusChain()) {
     if (w->focusPolicy() & Qt::TabFocus) stops << w;
   }
   EXPECT_EQ(stops, QWidgetList({jugar(), cell(1), cell(2), cell(3), cell(4), cell(6), cell(7),
@@ -409,7 +433,11 @@ TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
       {&shell.playerWon(), [](Game& g) { g.playerWon.visible = true; }, cell(3)},
       {&shell.computerWon(), [](Game& g) { g.computerWon.visible = true; }, cell(3)},
       {&shell.draw(), [](Game& g) { g.draw.visible = true; }, cell(3)},
-      {&shell.result(), [](Game& g) { g.result = {true, "6", "4"}; }, jugar()}};
+      {&shell.result(),
+       [](Game& g) {
+         g.result = {true, "6", "4"};
+       },
+       jugar()}};
   for (const auto& [window, show, after] : kAnnouncements) {
     for (const Key& key : {kPresses[0], kPresses[1], kPresses[2], {Qt::Key_Escape, {}, "Escape"}}) {
       arrange([](Game& g) { playersTurn(g); });
@@ -448,7 +476,8 @@ TEST(Program, OpensOnTheSplashWhichCannotBeClosedAndGivesWayToTheBoard) {
   EXPECT_EQ(of(shell.splash())->text(QAccessible::Description),
             QString::fromUtf8("Juego de tablero. Versión 1.0. Vandrel Software."));
   shell.dispatcher().send(Input::timePasses(kSplashTime));
-  EXPECT_TRUE(!shell.splash() && shell.mainWindow().isVisible()) << "the splash gives way to the board";
+  EXPECT_TRUE(!shell.splash() && shell.mainWindow().isVisible())
+      << "the splash gives way to the board";
 }
 
 // Leaving ends the program at once, even while a window that waits for its answer refuses to close.
@@ -467,14 +496,17 @@ TEST(DesktopLeaving, EndsTheProgramWhateverWindowIsWaiting) {
 TEST(DesktopLink, EveryWayTheOpenerEndsIsToldAndOneStillAtWorkOutlivesTheGame) {
   const QByteArray site = "https://www.rinconludico.example/", path = qgetenv("PATH");
   QTemporaryDir bin;
-  ASSERT_TRUE(bin.isValid()) << "no folder for the stub opener: " << bin.errorString().toStdString();
+  ASSERT_TRUE(bin.isValid()) << "no folder for the stub opener: "
+                             << bin.errorString().toStdString();
   const QString outlived = bin.filePath("outlived");
-  const std::tuple<const char*, QByteArray, bool> kOpeners[] = {  // and whether a notice shows
+  const std::tuple<const char*, QByteArray, bool> kOpeners[] = {
+      // and whether a notice shows
       {"cannot start", "#!/nonexistent/sh\n", true},
       {"fails", "#!/bin/sh\nexit 3\n", true},
       {"crashes", "#!/bin/sh\nkill -9 $$\n", true},
       {"works", "#!/bin/sh\n[ \"$1\" = " + site + " ] || exit 9\n", false},
-      {"outlives the game", "#!/bin/sh\n/bin/sleep 0.3\n/bin/touch " + outlived.toUtf8() + "\n", false},
+      {"outlives the game", "#!/bin/sh\n/bin/sleep 0.3\n/bin/touch " + outlived.toUtf8() + "\n",
+       false},
       {"is missing", "", true}};
   for (const auto& [opener, script, notice] : kOpeners) {
     const QString folder = bin.filePath(opener);  // each opener its own, alone on the PATH
@@ -507,8 +539,8 @@ TEST(DesktopLink, EveryWayTheOpenerEndsIsToldAndOneStillAtWorkOutlivesTheGame) {
 // title side by side, and buttons that minimise the window and ask it to close, as the desktop's
 // own would; Tab never stops on them.
 TEST(TitleBar, IsDrawnOnWaylandAndItsButtonsMinimiseAndCloseTheWindow) {
-  for (const auto& [platform, drawn] : {std::pair{"wayland", true}, {"wayland-egl", true},
-                                        {"xcb", false}, {"offscreen", false}}) {
+  for (const auto& [platform, drawn] :
+       {std::pair{"wayland", true}, {"wayland-egl", true}, {"xcb", false}, {"offscreen", false}}) {
     EXPECT_EQ(ui::TitleBar::isNeeded(platform), drawn) << platform;
   }
   class Window : public QWidget {
