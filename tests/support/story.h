@@ -43,8 +43,8 @@ namespace quimbo::test {
 //   on that announcement)
 // What shows is a list of "what=text" split by '|': board, status, computerScore, playerScore,
 // news, hint5 (why the centre refuses a click), armed (the main window's timers that run, by name),
-// shown (the windows on screen: playerWon computerWon result draw credits start notice),
-// playerPiece1 ("left,top"), parked, and any field by its name.
+// shown (the windows on screen: playerWon computerWon result draw credits start notice), parked,
+// and any field by its name.
 using Step = std::pair<std::string, std::string>;
 
 class Story : public testing::Test {
@@ -112,10 +112,6 @@ class Story : public testing::Test {
     if (what == "status" || what == "computerScore" || what == "playerScore") return caption(what);
     if (what == "news") return game.news.text;
     if (what == "hint5") return cellHint(main, 5);
-    if (what == "playerPiece1") {
-      const Point at = main.piece(kPlayerPieces[0]);
-      return std::to_string(at.left) + "," + std::to_string(at.top);
-    }
     if (what == "parked") {
       const bool all = std::ranges::all_of(main.pieces, [](Point p) { return p.left >= 3360; });
       return all ? "yes" : "no";
@@ -162,19 +158,14 @@ class Story : public testing::Test {
     return main.computerMove;
   }
 
-  static void addWord(std::string& words, std::string_view word) {
-    if (!words.empty()) words += ' ';
-    words += word;
-  }
-
+  // The names of what is on: the main window's timers, or the windows on screen.
   std::string armed() {
     std::string names;
     for (const auto& entry : glossary::kTimers) {
-      if ((main.*entry.timer).isEnabled()) addWord(names, entry.name);
+      if ((main.*entry.timer).isEnabled()) names += (names.empty() ? "" : " ") + std::string(entry.name);
     }
     return names;
   }
-
   std::string shownWindows() {
     std::string names;
     for (const auto& [name, visible] :
@@ -182,7 +173,7 @@ class Story : public testing::Test {
           {"result", game.result.visible}, {"draw", game.draw.visible},
           {"credits", game.credits.visible}, {"start", main.startButtonVisible},
           {"notice", game.browserNotice.visible}}) {
-      if (visible) addWord(names, name);
+      if (visible) names += (names.empty() ? "" : " ") + std::string(name);
     }
     return names;
   }

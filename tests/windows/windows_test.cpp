@@ -185,21 +185,16 @@ TEST_F(Windows, TheCreditsBorderShowsAndGrabsTheEdgeUnderThePointer) {
   using enum Qt::CursorShape;
   using enum Qt::Edge;
   const std::tuple<QPoint, Qt::CursorShape, Qt::Edges> kBorder[] = {
-      {{0, 0}, SizeFDiagCursor, TopEdge | LeftEdge},
-      {{x, 3}, SizeVerCursor, TopEdge},
-      {{r, 0}, SizeBDiagCursor, TopEdge | RightEdge},
-      {{3, y}, SizeHorCursor, LeftEdge},
-      {{r - 3, y}, SizeHorCursor, RightEdge},
-      {{0, b}, SizeBDiagCursor, BottomEdge | LeftEdge},
-      {{x, b - 3}, SizeVerCursor, BottomEdge},
-      {{r, b}, SizeFDiagCursor, BottomEdge | RightEdge},
-      {{4, 4}, ArrowCursor, {}},
-      {{r - 4, b - 4}, ArrowCursor, {}}};
+      {{0, 0}, SizeFDiagCursor, TopEdge | LeftEdge},  {{x, 3}, SizeVerCursor, TopEdge},
+      {{r, 0}, SizeBDiagCursor, TopEdge | RightEdge}, {{3, y}, SizeHorCursor, LeftEdge},
+      {{r - 3, y}, SizeHorCursor, RightEdge},         {{0, b}, SizeBDiagCursor, BottomEdge | LeftEdge},
+      {{x, b - 3}, SizeVerCursor, BottomEdge},        {{r, b}, SizeFDiagCursor, BottomEdge | RightEdge},
+      {{4, 4}, ArrowCursor, {}},                      {{r - 4, b - 4}, ArrowCursor, {}}};
   for (const auto& [at, pointer, edges] : kBorder) {
     QMouseEvent move(QEvent::MouseMove, at, credits.mapToGlobal(at), Qt::NoButton, {}, {});
     QApplication::sendEvent(&credits, &move);
     EXPECT_TRUE(credits.cursor().shape() == pointer && credits.edgesAt(at) == edges)
-        << x << "," << y;
+        << at.x() << "," << at.y();
   }
   EXPECT_FALSE(mainWindow().edgesAt({0, 0}) || shell.draw().edgesAt({0, 0})) << "fixed windows";
 }
@@ -209,38 +204,32 @@ TEST_F(Windows, TheCreditsBorderShowsAndGrabsTheEdgeUnderThePointer) {
 // on its pieces, its words and its totals alike. The second click of a double-click on the result
 // lands on Jugar, back under it, and starts no match.
 TEST_F(Windows, OnlyALeftClickOnASurfaceDoesWhatItShows) {
-  const auto shown = [](const bool& flag) { return [&flag] { return std::to_string(flag); }; };
-  const std::tuple<const char*, std::function<QWidget*()>, std::function<void(Game&)>,
-                   std::function<std::string()>>
-      kSurfaces[] = {
-          {"a free cell", [&] { return cell(2); }, [](Game&) {},
-           [&] { return boardOf(game.mainWindow.panel); }},
-          {"Jugar", [&] { return jugar(); },
-           [](Game& g) { g.mainWindow.startButtonVisible = true; },
-           shown(game.mainWindow.startButtonVisible)},
-          {"the banner", [&] { return banner(); }, [](Game&) {},
-           [&] { return std::to_string(platform.opened.size()); }},
-          {"Aceptar", [&] { return aceptar(); }, [](Game& g) { g.credits.visible = true; },
-           shown(game.credits.visible)},
-          {"Ganador's piece", [&] { return part(&shell.computerWon(), "Picture1"); },
-           [](Game& g) { g.computerWon.visible = true; }, shown(game.computerWon.visible)},
-          {"Ganador's word", [&] { return part(&shell.computerWon(), "Label1"); },
-           [](Game& g) { g.computerWon.visible = true; }, shown(game.computerWon.visible)},
-          {"Empate's border", [&] { return &shell.draw(); }, [](Game& g) { g.draw.visible = true; },
-           shown(game.draw.visible)},
-          {"the player's total", [&] { return part(&shell.result(), "Label3"); },
-           [](Game& g) {
-             g.result = {true, "6", "4"};
-           },
-           shown(game.result.visible)}};
-  for (const auto& [name, surface, ready, done] : kSurfaces) {
+  struct Surface {
+    const char* name;
+    std::function<QWidget*()> at;
+    bool* shows;  // the window or button a click makes go, if any
+  };
+  const Surface kSurfaces[] = {
+      {"a free cell", [&] { return cell(2); }, nullptr},
+      {"the banner", [&] { return banner(); }, nullptr},
+      {"Jugar", [&] { return jugar(); }, &game.mainWindow.startButtonVisible},
+      {"Aceptar", [&] { return aceptar(); }, &game.credits.visible},
+      {"Ganador's piece", [&] { return part(&shell.computerWon(), "Picture1"); }, &game.computerWon.visible},
+      {"Ganador's word", [&] { return part(&shell.computerWon(), "Label1"); }, &game.computerWon.visible},
+      {"Empate's border", [&] { return &shell.draw(); }, &game.draw.visible},
+      {"the player's total", [&] { return part(&shell.result(), "Label3"); }, &game.result.visible}};
+  for (const Surface& surface : kSurfaces) {
+    const auto seen = [&] {  // the board, the sites opened, and what the click makes go
+      return boardOf(game.mainWindow.panel) + std::to_string(platform.opened.size()) +
+             (surface.shows ? std::to_string(*surface.shows) : "");
+    };
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
       for (const bool away : {false, true}) {
-        arrange([&](Game& g) { playersTurn(g), ready(g); });
-        const std::string before = done();
-        click(surface(), button, away ? QPoint(surface()->window()->width(), 0) : QPoint());
-        EXPECT_EQ(done() != before, button == Qt::LeftButton && !away)
-            << name << ", button " << button << (away ? ", released away" : "");
+        arrange([&](Game& g) { playersTurn(g), surface.shows && (*surface.shows = true); });
+        const std::string before = seen();
+        click(surface.at(), button, away ? QPoint(surface.at()->window()->width(), 0) : QPoint());
+        EXPECT_EQ(seen() != before, button == Qt::LeftButton && !away)
+            << surface.name << ", button " << button << (away ? ", released away" : "");
       }
     }
   }
@@ -297,8 +286,7 @@ TEST_F(Windows, TheBannersPointerClicksWithItsFingertip) {
   const QImage pointer(":/pictures/link_cursor.png");
   QList<QPoint> tip;  // the drawn pixels of the picture's top row
   for (int y = 0; y < pointer.height() && tip.isEmpty(); ++y) {
-    for (int x = 0; x < pointer.width(); ++x)
-      tip << QList<QPoint>(qAlpha(pointer.pixel(x, y)), {x, y});
+    for (int x = 0; x < pointer.width(); ++x) tip += QList<QPoint>(qAlpha(pointer.pixel(x, y)) ? 1 : 0, {x, y});
   }
   ASSERT_FALSE(tip.isEmpty());
   EXPECT_EQ(banner()->cursor().hotSpot(), (tip.first() + tip.last()) / 2);
@@ -325,18 +313,13 @@ TEST_F(Windows, AScreenReaderReadsEachWindowAsItsControlsWhereTheyStand) {
   arrange([](Game& g) { g.mainWindow.startButtonVisible = true; });
   QStringList main{"9:Quimbo v1.0"};
   for (const char* place : {"superior izquierda", "superior central", "superior derecha",
-                            "central izquierda", "central", "central derecha", "inferior izquierda",
-                            "inferior central", "inferior derecha"}) {
+                            "central izquierda", "central", "central derecha",
+                            "inferior izquierda", "inferior central", "inferior derecha"}) {
     main << QString::fromUtf8("2b:Casilla %1: vacía").arg(place);
   }
-  const auto news =
-      ui::StatusLine::kAnnounces ? QAccessible::StaticText : QAccessible::Notification;
-  main << "2b:Jugar" << QString::number(news, 16) + QString::fromUtf8(":Pulsá Jugar para empezar.")
-       << QString::fromUtf8("2b:Rincón Lúdico") << "2:"
-       << "c:Sobre"
-       << "29:PC: 0"
-       << "29:Jug: 0"
-       << "c:Salir";
+  const auto news = ui::StatusLine::kAnnounces ? QAccessible::StaticText : QAccessible::Notification;
+  main << QString::fromUtf8("2b:Jugar|%1:Pulsá Jugar para empezar.|2b:Rincón Lúdico|2:|c:Sobre|"
+                            "29:PC: 0|29:Jug: 0|c:Salir").arg(news, 0, 16).split('|');
   EXPECT_EQ(tree(of(&mainWindow())), main);
   EXPECT_EQ(of(menuItem("mpc"))->actionInterface(), nullptr) << "the score is read, not pressed";
   EXPECT_EQ(tree(of(&shell.credits())),
