@@ -4,17 +4,21 @@
 #include <QLocale>
 #include <QObject>
 #include <QTranslator>
+#include <memory>
+#include <optional>
 
 #include "core/game.h"
 #include "core/input.h"
 #include "core/model/game_state.h"
 #include "core/model/random.h"
+#include "shell/command_line.h"
 #include "shell/desktop_platform.h"
 #include "shell/dispatcher.h"
 #include "shell/shell.h"
 
 int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
+  if (const std::optional<int> status = quimbo::answerCommandLine(argc, argv)) return *status;
+  const std::unique_ptr<QApplication> application = quimbo::connectToDisplay(argc, argv);
   QApplication::setApplicationName("quimbo");
   QApplication::setDesktopFileName(
       "io.github.vandrel.Quimbo");  // ties the windows to the menu entry
