@@ -165,6 +165,15 @@ TEST_F(Rules, NoInputFromAWindowThatIsNotShowingChangesAnything) {
   }
 }
 
+// The splash gives way to the board after three seconds, which invites the player to start.
+TEST_F(Rules, TheSplashGivesWayToTheBoardAfterThreeSeconds) {
+  Game fresh(random, platform);
+  handle(fresh, Input::timePasses(2999));
+  EXPECT_TRUE(fresh.splash.visible && !fresh.mainWindow.visible && fresh.news.text.empty());
+  handle(fresh, Input::timePasses(1));
+  EXPECT_TRUE(!fresh.splash.visible && fresh.mainWindow.visible && fresh.news.text == "Pulsá Jugar para empezar.");
+}
+
 // The credits open once, whatever the game is doing, which goes on behind them.
 TEST_F(Rules, TheCreditsOpenOnceWhateverTheGameIsDoingAndCloseWithAceptar) {
   story({{"arm computerMove", ""},

@@ -21,25 +21,24 @@ namespace {
 
 // The pixels that differ, joined into spots where they lie within two pixels of each other.
 QList<QRect> spotsOf(const QImage& expected, const QImage& actual) {
-  const QRect all = expected.rect();
-  QList<bool> left(all.width() * all.height());  // differing, and in no spot yet
+  const int width = expected.width();
+  QList<bool> left(width * expected.height());  // differing, and in no spot yet
   for (int at = 0; at < left.size(); ++at) {
-    left[at] = expected.pixel(at % all.width(), at / all.width()) !=
-               actual.pixel(at % all.width(), at / all.width());
+    left[at] = expected.pixel(at % width, at / width) != actual.pixel(at % width, at / width);
   }
   QList<QRect> spots;
   for (int start = 0; start < left.size(); ++start) {
     if (!left[start]) continue;
     left[start] = false;
-    QList<QPoint> reach{{start % all.width(), start / all.width()}};
+    QList<QPoint> reach{{start % width, start / width}};
     QRect spot(reach[0], reach[0]);
     while (!reach.isEmpty()) {
       const QPoint at = reach.takeLast();
       spot |= QRect(at, at);
-      const QRect near = QRect(at - QPoint(2, 2), at + QPoint(2, 2)) & all;
+      const QRect near = QRect(at - QPoint(2, 2), at + QPoint(2, 2)) & expected.rect();
       for (int y = near.top(); y <= near.bottom(); ++y) {
         for (int x = near.left(); x <= near.right(); ++x) {
-          if (left[y * all.width() + x]) left[y * all.width() + x] = false, reach << QPoint(x, y);
+          if (left[y * width + x]) left[y * width + x] = false, reach << QPoint(x, y);
         }
       }
     }
@@ -51,23 +50,16 @@ QList<QRect> spotsOf(const QImage& expected, const QImage& actual) {
 // What a player would see differ between the picture and the window, or nothing.
 QStringList differences(const QImage& expected, const QImage& actual, int density) {
   if (actual.size() != expected.size()) {
-    return {QString("%1 x %2 pixels, the picture %3 x %4")
-                .arg(actual.width())
-                .arg(actual.height())
-                .arg(expected.width())
-                .arg(expected.height())};
+    return {QString::asprintf("%d x %d pixels, the picture %d x %d", actual.width(),
+                              actual.height(), expected.width(), expected.height())};
   }
   QStringList found;
   for (const QRect& spot : spotsOf(expected, actual)) {
-    const QString where = QString("%1 x %2 pixels at (%3, %4)")
-                              .arg(spot.width())
-                              .arg(spot.height())
-                              .arg(spot.x())
-                              .arg(spot.y());
+    const QString where = QString::asprintf("%d x %d pixels at (%d, %d) differ", spot.width(),
+                                            spot.height(), spot.x(), spot.y());
     if (spot.width() > 5 * density || spot.height() > 4 * density) {
-      found << where +
-                   " differ, more than a font rasteriser changes: something moved, changed "
-                   "colour, or is missing or new";
+      found << where + ", more than a font rasteriser changes: something moved, changed colour, "
+                       "or is missing or new";
       continue;
     }
     double lighter[3] = {};  // in pixels' worth of each channel, over the spot and its margin
@@ -82,12 +74,9 @@ QStringList differences(const QImage& expected, const QImage& actual, int densit
     }
     if (std::max({std::abs(lighter[0]), std::abs(lighter[1]), std::abs(lighter[2])}) >
         0.25 * density * density) {
-      found << where + QString(
-                           " differ in ink (red, green, blue %1, %2, %3 pixels' worth lighter):"
-                           " a mark or an accent missing or new, or a wrong colour")
-                           .arg(lighter[0], 0, 'f', 2)
-                           .arg(lighter[1], 0, 'f', 2)
-                           .arg(lighter[2], 0, 'f', 2);
+      found << where + QString::asprintf(" in ink (red, green, blue %.2f, %.2f, %.2f pixels' worth"
+                                         " lighter): a mark or an accent missing or new, or a "
+                                         "wrong colour", lighter[0], lighter[1], lighter[2]);
     }
   }
   return found;
@@ -106,12 +95,10 @@ int main(int argc, char* argv[]) {
   }
   int failed = 0;
   for (const QString& name : pictures) {
-    const QImage window(rendered.filePath(name));
+    const QImage window = QImage(rendered.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+    const QImage picture = QImage(expected.filePath(name)).convertToFormat(QImage::Format_ARGB32);
     const QStringList found =
-        window.isNull()
-            ? QStringList{"not rendered"}
-            : differences(QImage(expected.filePath(name)).convertToFormat(QImage::Format_ARGB32),
-                          window.convertToFormat(QImage::Format_ARGB32), density);
+        window.isNull() ? QStringList{"not rendered"} : differences(picture, window, density);
     for (const QString& difference : found) out << name << ": " << difference << "\n";
     failed += !found.isEmpty();
   }

@@ -43,8 +43,7 @@ namespace {
 
 QAccessibleInterface* of(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
-// Whether a node's extents, in screen coordinates, cover its control as the window itself finds
-// it there: what a magnifier or a screen reader's pointer relies on.
+// Whether a node's extents on the screen cover its control, as a magnifier relies on.
 bool standsWhereItIs(QAccessibleInterface* node) {
   const QPoint centre = node->rect().center();
   if (auto* item = qobject_cast<QAction*>(node->object())) {
@@ -56,8 +55,7 @@ bool standsWhereItIs(QAccessibleInterface* node) {
          widget->rect().contains(widget->mapFromGlobal(centre));
 }
 
-// Every node below, as "role:name", each one's parent the node it was reached from, and each one
-// where its control stands on the screen.
+// Every node below as "role:name", each one's parent the node it was reached from.
 QStringList tree(QAccessibleInterface* node) {
   QStringList nodes{QString::number(node->role(), 16) + ":" + node->text(QAccessible::Name)};
   EXPECT_TRUE(standsWhereItIs(node)) << nodes[0].toStdString();
@@ -68,8 +66,7 @@ QStringList tree(QAccessibleInterface* node) {
   return nodes;
 }
 
-// A game with all its windows over a manual clock, a scripted random source and a recording
-// desktop, past its splash, and helpers to click what a user clicks.
+// A game past its splash, its windows over a manual clock, scripted chance and a recording desktop.
 class Windows : public testing::Test {
  protected:
   Windows() {
@@ -85,8 +82,7 @@ class Windows : public testing::Test {
     return found;
   }
   QAction* menuItem(const char* name) { return mainWindow().findChild<QAction*>(name); }
-  // A press and a release of a mouse button right where a part of a window lies, delivered as the
-  // desktop would: to whatever takes the mouse at that spot. The release lands there, or `away`.
+  // A press on a part and a release there or `away`, to whatever takes the mouse at that spot.
   static void click(QWidget* where, Qt::MouseButton button = Qt::LeftButton, QPoint away = {}) {
     QWidget* window = where->window();
     const QPoint at = where->mapTo(window, where->rect().center());
@@ -120,13 +116,11 @@ class Windows : public testing::Test {
       g.result = {true, "6", "4"};
     });
   }
-  // Gives the keyboard to `widget`, as the player would.
   static void keyboardOn(QWidget* widget) {
     widget->window()->activateWindow();
     widget->setFocus();
     ASSERT_TRUE(focusOn(widget));
   }
-  // Whether the keyboard reaches `widget`, once the desktop has had a moment to move it there.
   static bool focusOn(QWidget* widget) {
     return QTest::qWaitFor([&] { return QApplication::focusWidget() == widget; }, 1000);
   }
@@ -137,11 +131,8 @@ class Windows : public testing::Test {
   Shell shell{game, Dispatcher::Time::Manual};
 };
 
-// The board: a window of its own, of fixed size, that can be minimised and closed but not
-// maximised, its menu bar and the score in it inside it. Every other window: a dialog of the
-// board's, kept above it, borderless but for the browser notice, that the desktop cannot close but
-// for the notice. All carry the game's icon and open centred on the screen's free area by their
-// real size; the program is known to the desktop by its menu entry; Qt's own texts speak Spanish.
+// The board a fixed window with its menu bar inside; every other window a dialog it owns, which
+// the desktop cannot close but for the framed notice; each with the icon, centred by its real size.
 TEST_F(Windows, EveryWindowIsOfItsKindWithTheGamesIconAndOpensCentred) {
   QMessageBox* notice = browserNotice();
   ASSERT_NE(notice, nullptr);
@@ -176,8 +167,7 @@ TEST_F(Windows, EveryWindowIsOfItsKindWithTheGamesIconAndOpensCentred) {
   EXPECT_TRUE(game.ended && platform.quits == 1) << "closing the board ends the game";
 }
 
-// Only the credits can be made larger, by their border: the pointer says which way, and a press
-// there grabs that edge or corner. Elsewhere the pointer is the usual one.
+// Only the credits grow by their border: the pointer says which way, a press grabs that edge.
 TEST_F(Windows, TheCreditsBorderShowsAndGrabsTheEdgeUnderThePointer) {
   arrange([](Game& g) { g.credits.visible = true; });
   ui::FixedWindow& credits = shell.credits();
@@ -199,10 +189,8 @@ TEST_F(Windows, TheCreditsBorderShowsAndGrabsTheEdgeUnderThePointer) {
   EXPECT_FALSE(mainWindow().edgesAt({0, 0}) || shell.draw().edgesAt({0, 0})) << "fixed windows";
 }
 
-// Every surface the player clicks, by every mouse button, released on it or away from it: only a
-// left button pressed and released on it does anything. An announcement takes a click anywhere,
-// on its pieces, its words and its totals alike. The second click of a double-click on the result
-// lands on Jugar, back under it, and starts no match.
+// Only a left button pressed and released on a surface acts; an announcement, anywhere on it. The
+// second click of a double-click on the result lands on Jugar, back under it, and starts nothing.
 TEST_F(Windows, OnlyALeftClickOnASurfaceDoesWhatItShows) {
   struct Surface {
     const char* name;
@@ -240,8 +228,7 @@ TEST_F(Windows, OnlyALeftClickOnASurfaceDoesWhatItShows) {
   EXPECT_TRUE(jugar()->isVisible() && game.mainWindow.startButtonVisible) << "a match started";
 }
 
-// Both kinds of command button look pushed in while held down: the lit edge turns dark and the
-// dark one lit, and the picture or the caption moves a pixel down and right.
+// Held down, a button's lit edge turns dark, and its picture or caption moves down and right.
 TEST_F(Windows, EveryKindOfButtonLooksPushedInWhileHeldDown) {
   arrange([](Game& g) { g.credits.visible = true; });
   for (QWidget* widget : {jugar(), aceptar()}) {
@@ -258,8 +245,7 @@ TEST_F(Windows, EveryKindOfButtonLooksPushedInWhileHeldDown) {
   }
 }
 
-// A control shows its focus ring only where the keyboard is, once the player moves it with the
-// keyboard, as the desktop's own styles do; the ring lies a pixel inside the control all round.
+// A focus ring, a pixel inside the control, only where the keyboard moved to, as desktop styles do.
 TEST_F(Windows, AFocusRingShowsOnlyWhereTheKeyboardMovedTo) {
   const auto looks = [](QWidget* control) { return control->grab().toImage(); };
   const QImage plain = looks(cell(2));
@@ -292,9 +278,8 @@ TEST_F(Windows, TheBannersPointerClicksWithItsFingertip) {
   EXPECT_EQ(banner()->cursor().hotSpot(), (tip.first() + tip.last()) / 2);
 }
 
-// Each window as a screen reader reads it: its controls and nothing decorative, internal or of
-// another window, each where it stands on the screen; each announcement one alert that says what
-// happened and what to do; the texts no picture shows.
+// Each window as a screen reader reads it: its own controls where they stand, nothing decorative;
+// each announcement one alert that says what to do; and the texts no picture shows.
 TEST_F(Windows, AScreenReaderReadsEachWindowAsItsControlsWhereTheyStand) {
   QMessageBox* notice = browserNotice();
   ASSERT_TRUE(notice && notice->isVisible() && !notice->isModal() && notice->buttons().size() == 1);
@@ -341,8 +326,7 @@ TEST_F(Windows, AScreenReaderReadsEachWindowAsItsControlsWhereTheyStand) {
   }
 }
 
-// A screen reader can press a cell, hear why it refuses, and read the latest news again, whole or
-// in part, once the line on screen is blank.
+// A screen reader presses a cell and hears why not; it reads the news again, whole or in part.
 TEST_F(Windows, AScreenReaderCanPressACellAndReadTheNewsAgain) {
   arrange([](Game& g) {
     g.news = {"Comenzá vos.", g.news.number + 1}, g.mainWindow.status.clear();
@@ -355,8 +339,8 @@ TEST_F(Windows, AScreenReaderCanPressACellAndReadTheNewsAgain) {
   EXPECT_EQ(game.news.text, "Todavía no hay partida: pulsá Jugar.");
 }
 
-// Jugar first, the cells row by row, the banner; none under Jugar. The arrows move on the board as
-// on a 3 x 3 grid and stay on it. "Sobre" again brings the credits to the front with the keyboard.
+// Tab: Jugar, the cells, the banner. The arrows move as on the grid and stay on it. "Sobre" again
+// brings the credits, left behind the board, to the front with the keyboard.
 TEST_F(Windows, TabAndTheArrowsMoveOnTheBoardAndStayOnIt) {
   QWidgetList stops;
   for (QWidget* w = mainWindow().nextInFocusChain(); w != &mainWindow();
@@ -387,8 +371,8 @@ TEST_F(Windows, TabAndTheArrowsMoveOnTheBoardAndStayOnIt) {
   EXPECT_TRUE(focusOn(aceptar())) << "the credits in front, with the keyboard";
 }
 
-// Every key the README names, on the main keyboard and the keypad: what it presses, and where the
-// keyboard is afterwards. A window that closes gives it back where the player left it.
+// Every key the README names, and where the keyboard is after it: a window that closes gives it
+// back where the player left it.
 TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
   using Key = std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*>;  // and the key's name
   const std::vector<Key> kPresses = {{Qt::Key_Return, Qt::NoModifier, "Enter"},
@@ -410,17 +394,12 @@ TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
     EXPECT_EQ(boardOf(game.mainWindow.panel), "... ... 1..") << name << " takes the cell";
     EXPECT_TRUE(focusOn(cell(7))) << name;
   }
-  // An announcement takes the keyboard and gives it back where the player was; after the result,
-  // on Jugar.
   const std::tuple<QWidget*, std::function<void(Game&)>, QWidget*> kAnnouncements[] = {
       {&shell.playerWon(), [](Game& g) { g.playerWon.visible = true; }, cell(3)},
       {&shell.computerWon(), [](Game& g) { g.computerWon.visible = true; }, cell(3)},
       {&shell.draw(), [](Game& g) { g.draw.visible = true; }, cell(3)},
       {&shell.result(),
-       [](Game& g) {
-         g.result = {true, "6", "4"};
-       },
-       jugar()}};
+       [](Game& g) { g.result = {true, "6", "4"}; }, jugar()}};
   for (const auto& [window, show, after] : kAnnouncements) {
     for (const Key& key : {kPresses[0], kPresses[1], kPresses[2], {Qt::Key_Escape, {}, "Escape"}}) {
       arrange([](Game& g) { playersTurn(g); });
@@ -473,23 +452,19 @@ TEST(DesktopLeaving, EndsTheProgramWhateverWindowIsWaiting) {
   EXPECT_EQ(program.exec(), 0);
 }
 
-// The desktop's opener is whatever xdg-open is on the PATH: here a script that cannot start, fails,
-// crashes, works, or is still at work when the game ends, or none. The game shows a notice when it
-// failed; an opener still at work outlives the game: it may be starting the player's browser.
+// Stub openers (xdg-open on the PATH): a notice when one fails; one still at work (it may be
+// starting the browser) outlives the game.
 TEST(DesktopLink, EveryWayTheOpenerEndsIsToldAndOneStillAtWorkOutlivesTheGame) {
   const QByteArray site = "https://www.rinconludico.example/", path = qgetenv("PATH");
   QTemporaryDir bin;
-  ASSERT_TRUE(bin.isValid()) << "no folder for the stub opener: "
-                             << bin.errorString().toStdString();
+  ASSERT_TRUE(bin.isValid()) << "no folder for stub openers: " << bin.errorString().toStdString();
   const QString outlived = bin.filePath("outlived");
-  const std::tuple<const char*, QByteArray, bool> kOpeners[] = {
-      // and whether a notice shows
+  const std::tuple<const char*, QByteArray, bool> kOpeners[] = {  // and whether a notice shows
       {"cannot start", "#!/nonexistent/sh\n", true},
       {"fails", "#!/bin/sh\nexit 3\n", true},
       {"crashes", "#!/bin/sh\nkill -9 $$\n", true},
       {"works", "#!/bin/sh\n[ \"$1\" = " + site + " ] || exit 9\n", false},
-      {"outlives the game", "#!/bin/sh\n/bin/sleep 0.3\n/bin/touch " + outlived.toUtf8() + "\n",
-       false},
+      {"outlives the game", "#!/bin/sh\n/bin/sleep 0.3\n/bin/touch " + outlived.toUtf8(), false},
       {"is missing", "", true}};
   for (const auto& [opener, script, notice] : kOpeners) {
     const QString folder = bin.filePath(opener);  // each opener its own, alone on the PATH
@@ -518,9 +493,8 @@ TEST(DesktopLink, EveryWayTheOpenerEndsIsToldAndOneStillAtWorkOutlivesTheGame) {
       << "the opener was stopped with the game";
 }
 
-// On Wayland, by whichever of Qt's Wayland plugins, the game draws its own title bar: icon and
-// title side by side, and buttons that minimise the window and ask it to close, as the desktop's
-// own would; Tab never stops on them.
+// The title bar drawn on every Wayland plugin: icon and title apart, buttons that minimise and ask
+// to close as the desktop's would, and no Tab stop.
 TEST(TitleBar, IsDrawnOnWaylandAndItsButtonsMinimiseAndCloseTheWindow) {
   for (const auto& [platform, drawn] :
        {std::pair{"wayland", true}, {"wayland-egl", true}, {"xcb", false}, {"offscreen", false}}) {
@@ -547,9 +521,8 @@ TEST(TitleBar, IsDrawnOnWaylandAndItsButtonsMinimiseAndCloseTheWindow) {
   EXPECT_TRUE(window.isMinimized() && window.isVisible() && window.closeRequests == 1);
 }
 
-// The real timer waits until the game's next deadline by the desktop's clock, here one moved by
-// hand, and not at all while nothing is due. It is never late by design, where a coarse timer
-// would be by up to a twentieth of its wait.
+// The real timer waits for the next deadline by a clock moved by hand, never later (a coarse
+// timer may be a twentieth late), and sleeps when nothing is due.
 TEST(RealTime, TheTimerWaitsExactlyForTheGamesNextDeadlineAndSleepsWhenNoneIsDue) {
   ScriptedRandom random;
   RecordingPlatform platform;
