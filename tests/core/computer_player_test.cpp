@@ -1,6 +1,5 @@
-// The computer's move, judged from the board: every row of its line table and every preference
-// rule as a situation, and a walk over every game the player can play against every outcome of
-// the computer's chance, which it never loses.
+// The computer's move judged from the board: every row of its line table and every preference as
+// a situation, and a walk over every game the player can play against every outcome of chance.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -29,10 +28,8 @@ struct Situation {
   int target;  // where the computer's piece goes
 };
 
-// The line table, row by row (two of the computer's marks, the third cell free), then one
-// situation for each pair of neighbouring lines in the order they are tried: top row, left
-// column, bottom row, right column, diagonal from the top left, diagonal from the top right,
-// middle row, middle column; the earlier line wins.
+// The line table row by row, then a pair of lines for each pair tried one after the other (top
+// row, left column, bottom row, right column, both diagonals, middle row and column): the first wins.
 // clang-format off
 constexpr Situation kLines[] = {
     {"00. ... ...", 3}, {".00 ... ...", 1}, {"0.0 ... ...", 2},
@@ -61,8 +58,7 @@ std::string withComputerOn(std::string board, int cell) {
 
 class ComputerPlayer : public Story {
  protected:
-  // The computer answers on `board` with its counters so: a second after the player's move, its
-  // move timer runs its three stages.
+  // A second after the player's move on `board`, its counters so, the computer's three stages.
   void answers(const std::string& board, const std::string& counters, const std::string& shows) {
     story({{"board " + board, ""},
            {"set BoardLock=1 " + counters, ""},
@@ -83,9 +79,8 @@ TEST_F(ComputerPlayer, CompletesItsOwnLinesAndBlocksThePlayersByTheSameTable) {
   }
 }
 
-// The preferences of "Aleatorio", each rule as one situation: the opening counter (odd while the
-// player opened the round), the computer's counted moves, the first-reply marker, what chance
-// draws, and where the piece goes.
+// Each rule of "Aleatorio": the opening counter (odd when the player opened), the computer's moves,
+// the first-reply marker, what chance draws, and where the piece goes.
 struct Preference {
   const char* rule;
   const char* board;
@@ -133,9 +128,8 @@ TEST_F(ComputerPlayer, FollowsEveryPreferenceRuleBeforeChance) {
   }
 }
 
-// The game's own source, reseeded before every draw as the retries of chance do, many times within
-// a microsecond: each cell comes up about a thousand times in nine thousand draws, none far more
-// often than the others.
+// The game's own source, reseeded before every draw as chance's retries do, many times within a
+// microsecond: each cell comes up about a thousand times in nine thousand draws.
 TEST(SystemRandom, DrawsEveryCellAboutEquallyOftenHoweverOftenReseeded) {
   SystemRandom system;
   std::array<int, 9> times{};
@@ -143,8 +137,7 @@ TEST(SystemRandom, DrawsEveryCellAboutEquallyOftenHoweverOftenReseeded) {
   for (int cell = 1; cell <= 9; ++cell) EXPECT_NEAR(times[cell - 1], 1000, 250) << "cell " << cell;
 }
 
-// Runs `play` on a fresh game once for every way the first `draws` draws of chance can fall: every
-// outcome of a coin, a die, an edge draw and one retry.
+// Runs `play` on a fresh game once for every way the first `draws` draws of chance can fall.
 template <typename Play>
 void everyChance(std::size_t draws, Play play) {
   std::vector<int> chosen;  // the cells the walk chose for the draws so far, 1..9

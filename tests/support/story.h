@@ -32,19 +32,14 @@
 
 namespace quimbo::test {
 
-// A step: what happens, then what shows. What happens is one of:
-//   "board 10. ... ..."        the player's turn on that board
-//   "set BoardLock=1 ..."      fields of the state panel, by their names in the code
-//   "status <text>", "computerScore <caption>", "playerScore <caption>"
-//   "coins 0 1", "cells 2 9"   the next draws of chance
-//   "arm <timer>"              enables one of the main window's timers, by its name in the code
-//   "click 1" (the top-left cell), "jugar", "wait 1000", "sobre", "aceptar", "banner", "salir",
-//   "failed" (the browser), "dismiss" (its notice), and "player", "pc", "draw", "result" (a click
-//   on that announcement)
-// What shows is a list of "what=text" split by '|': board, status, computerScore, playerScore,
-// news, hint5 (why the centre refuses a click), armed (the main window's timers that run, by name),
-// shown (the windows on screen: playerWon computerWon result draw credits start notice), parked,
-// and any field by its name.
+// A step: what happens, then what shows. What happens: "board 10. ... ..." (the player's turn on
+// it), "set BoardLock=1 ..." (fields by their names in the code), "status <text>", "playerScore
+// <caption>", "coins 0 1" and "cells 2 9" (the next draws), "arm <timer>", "click 1" (top left),
+// "wait 1000", "jugar", "sobre", "aceptar", "banner", "salir", "failed" (the browser), "dismiss"
+// (its notice), and "pc", "draw" (a click on that announcement). What shows: "what=text" split by
+// '|', for board, status, computerScore, playerScore, news, hint5 (why the centre refuses a click),
+// armed (the timers that run), shown (windows on screen: playerWon computerWon result draw credits
+// start notice), parked, and any field by its name.
 using Step = std::pair<std::string, std::string>;
 
 class Story : public testing::Test {
@@ -73,18 +68,17 @@ class Story : public testing::Test {
     const std::string verb = does.substr(0, does.find(' '));
     const std::string rest = does.size() > verb.size() ? does.substr(verb.size() + 1) : "";
     const std::map<std::string, Action> actions = {
-        {"jugar", Action::PressStart},          {"sobre", Action::OpenCredits},
-        {"aceptar", Action::CloseCredits},      {"banner", Action::ClickBanner},
-        {"failed", Action::BrowserFailed},      {"dismiss", Action::DismissBrowserNotice},
-        {"salir", Action::Leave},               {"player", Action::AcknowledgePlayerWin},
-        {"pc", Action::AcknowledgeComputerWin}, {"draw", Action::AcknowledgeDraw},
-        {"result", Action::AcknowledgeResult}};
+        {"jugar", Action::PressStart},     {"sobre", Action::OpenCredits},
+        {"aceptar", Action::CloseCredits}, {"banner", Action::ClickBanner},
+        {"failed", Action::BrowserFailed}, {"dismiss", Action::DismissBrowserNotice},
+        {"salir", Action::Leave},          {"pc", Action::AcknowledgeComputerWin},
+        {"draw", Action::AcknowledgeDraw}};
     std::istringstream values(rest);
     if (actions.contains(verb)) {
       handle(game, {actions.at(verb)});
     } else if (verb == "board") {
       playersTurn(game, rest);
-    } else if (verb == "status" || verb == "computerScore" || verb == "playerScore") {
+    } else if (verb == "status" || verb == "playerScore") {
       caption(verb) = rest;
     } else if (verb == "click") {
       handle(game, Input::clickCell(number(rest)));

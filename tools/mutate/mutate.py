@@ -27,8 +27,7 @@ BUILDS = ROOT / "build-mutants"
 # test of the program, the real program on its desktops too. Packaging and layout test neither.
 LAYERS = {
     "core": (["-DQUIMBO_BUILD_UI=OFF"], ["quimbo_core_tests"]),
-    "windows": ([], ["quimbo", "quimbo_core_tests", "quimbo_window_tests", "quimbo_screenshots",
-                     "quimbo_look_alike"]),
+    "windows": ([], ["quimbo", "quimbo_core_tests", "quimbo_window_tests", "quimbo_screenshots"]),
 }
 SKIPPED_TESTS = "Packaging|Fuzz|Layout"
 
