@@ -339,12 +339,11 @@ TEST_F(Windows, AScreenReaderCanPressACellAndReadTheNewsAgain) {
   EXPECT_EQ(game.news.text, "Todavía no hay partida: pulsá Jugar.");
 }
 
-// Tab: Jugar, the cells, the banner. The arrows move as on the grid and stay on it. "Sobre" again
-// brings the credits, left behind the board, to the front with the keyboard.
-TEST_F(Windows, TabAndTheArrowsMoveOnTheBoardAndStayOnIt) {
+// Tab: Jugar, the cells, the banner. The arrows move as on the grid and stay on it. Every key the
+// README names presses what it names; a window that closes gives the keyboard back.
+TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
   QWidgetList stops;
-  for (QWidget* w = mainWindow().nextInFocusChain(); w != &mainWindow();
-       w = w->nextInFocusChain()) {
+  for (QWidget* w = mainWindow().nextInFocusChain(); w != &mainWindow(); w = w->nextInFocusChain()) {
     if (w->focusPolicy() & Qt::TabFocus) stops << w;
   }
   EXPECT_EQ(stops, QWidgetList({jugar(), cell(1), cell(2), cell(3), cell(4), cell(6), cell(7),
@@ -363,61 +362,44 @@ TEST_F(Windows, TabAndTheArrowsMoveOnTheBoardAndStayOnIt) {
   arrange([](Game& g) { playersTurn(g); });     // during a round Jugar is hidden
   keyboardOn(cell(4));
   walk("R5 U2 D5 R6 L5 D8");
-  menuItem("msobre")->trigger();
-  keyboardOn(cell(4));  // the player goes back to the board, the credits behind it
-  advance(1000);
-  EXPECT_TRUE(mainWindow().isActiveWindow()) << "the game goes on, the board keeps the keyboard";
-  menuItem("msobre")->trigger();
-  EXPECT_TRUE(focusOn(aceptar())) << "the credits in front, with the keyboard";
-}
-
-// Every key the README names, and where the keyboard is after it: a window that closes gives it
-// back where the player left it.
-TEST_F(Windows, EveryKeyPressesWhatItNamesAndTheKeyboardStaysWithThePlayer) {
   using Key = std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*>;  // and the key's name
-  const std::vector<Key> kPresses = {{Qt::Key_Return, Qt::NoModifier, "Enter"},
-                                     {Qt::Key_Enter, Qt::KeypadModifier, "keypad Enter"},
-                                     {Qt::Key_Space, Qt::NoModifier, "Space"}};
+  const Key kEnter{Qt::Key_Return, {}, "Enter"}, kPad{Qt::Key_Enter, Qt::KeypadModifier, "keypad"},
+      kSpace{Qt::Key_Space, {}, "Space"}, kEscape{Qt::Key_Escape, {}, "Escape"};
   const auto press = [](const Key& key) {
     QTest::keyClick(QApplication::focusWidget(), std::get<0>(key), std::get<1>(key));
   };
-  for (const Key& key : kPresses) {
-    const char* name = std::get<2>(key);
+  for (const Key& key : {kEnter, kPad, kSpace}) {
     arrange([](Game& g) { g.mainWindow.startButtonVisible = true; });
     random.coins({1});
     keyboardOn(jugar());
     press(key);
-    EXPECT_FALSE(game.mainWindow.startButtonVisible) << name << " presses Jugar";
-    EXPECT_TRUE(focusOn(cell(5))) << name << ": after Jugar, the board";
+    EXPECT_TRUE(!game.mainWindow.startButtonVisible && focusOn(cell(5))) << std::get<2>(key);
     keyboardOn(cell(7));
     press(key);
-    EXPECT_EQ(boardOf(game.mainWindow.panel), "... ... 1..") << name << " takes the cell";
-    EXPECT_TRUE(focusOn(cell(7))) << name;
+    EXPECT_TRUE(boardOf(game.mainWindow.panel) == "... ... 1.." && focusOn(cell(7))) << std::get<2>(key);
   }
   const std::tuple<QWidget*, std::function<void(Game&)>, QWidget*> kAnnouncements[] = {
       {&shell.playerWon(), [](Game& g) { g.playerWon.visible = true; }, cell(3)},
       {&shell.computerWon(), [](Game& g) { g.computerWon.visible = true; }, cell(3)},
       {&shell.draw(), [](Game& g) { g.draw.visible = true; }, cell(3)},
-      {&shell.result(),
-       [](Game& g) { g.result = {true, "6", "4"}; }, jugar()}};
+      {&shell.result(), [](Game& g) { g.result = {true, "6", "4"}; }, jugar()}};
   for (const auto& [window, show, after] : kAnnouncements) {
-    for (const Key& key : {kPresses[0], kPresses[1], kPresses[2], {Qt::Key_Escape, {}, "Escape"}}) {
+    for (const Key& key : {kEnter, kPad, kSpace, kEscape}) {
       arrange([](Game& g) { playersTurn(g); });
       keyboardOn(cell(3));
       arrange(show);
       EXPECT_TRUE(focusOn(window)) << "the announcement takes the keyboard";
       press(key);
-      EXPECT_FALSE(window->isVisible()) << std::get<2>(key);
-      EXPECT_TRUE(focusOn(after)) << "the keyboard back with the player";
+      EXPECT_TRUE(!window->isVisible() && focusOn(after)) << std::get<2>(key);
     }
   }
-  for (const Key& key : {kPresses[0], kPresses[1]}) {
+  for (const Key& key : {kEnter, kPad}) {  // "Sobre" again brings the credits left behind forward
+    menuItem("msobre")->trigger();
     keyboardOn(cell(3));
     menuItem("msobre")->trigger();
-    EXPECT_TRUE(focusOn(aceptar())) << "the credits on Aceptar";
+    EXPECT_TRUE(focusOn(aceptar())) << "the credits in front, on Aceptar";
     press(key);
-    EXPECT_FALSE(shell.credits().isVisible()) << std::get<2>(key) << " presses Aceptar";
-    EXPECT_TRUE(focusOn(cell(3))) << "back on the board";
+    EXPECT_TRUE(!shell.credits().isVisible() && focusOn(cell(3))) << std::get<2>(key);
   }
 }
 
@@ -430,16 +412,13 @@ TEST(Program, OpensOnTheSplashWhichCannotBeClosedAndGivesWayToTheBoard) {
   EXPECT_FALSE(shell.splash()->close()) << "that would leave the program without a window";
   EXPECT_TRUE(shell.splash()->windowType() == Qt::SplashScreen && !shell.splash()->parentWidget() &&
               shell.splash()->windowFlags().testFlag(Qt::FramelessWindowHint));
-  EXPECT_EQ(tree(of(shell.splash())),
-            QString::fromUtf8("9:Quimbo|29:Juego de tablero|29:Versión 1.0|29:22/01/2002|"
-                              "29:Plataforma W95/98/Me/XP|29:Vandrel Software")
-                .split('|'))
-      << "no picture, border or empty label between the splash and its texts";
+  EXPECT_EQ(tree(of(shell.splash())), QString::fromUtf8("9:Quimbo|29:Juego de tablero|29:Versión 1.0|"
+                                                        "29:22/01/2002|29:Plataforma W95/98/Me/XP|"
+                                                        "29:Vandrel Software").split('|'));
   EXPECT_EQ(of(shell.splash())->text(QAccessible::Description),
             QString::fromUtf8("Juego de tablero. Versión 1.0. Vandrel Software."));
   shell.dispatcher().send(Input::timePasses(kSplashTime));
-  EXPECT_TRUE(!shell.splash() && shell.mainWindow().isVisible())
-      << "the splash gives way to the board";
+  EXPECT_TRUE(!shell.splash() && shell.mainWindow().isVisible()) << "the board after the splash";
 }
 
 // Leaving ends the program at once, even while a window that waits for its answer refuses to close.
@@ -469,12 +448,13 @@ TEST(DesktopLink, EveryWayTheOpenerEndsIsToldAndOneStillAtWorkOutlivesTheGame) {
   for (const auto& [opener, script, notice] : kOpeners) {
     const QString folder = bin.filePath(opener);  // each opener its own, alone on the PATH
     QFile file(folder + "/xdg-open");
-    ASSERT_TRUE(QDir().mkpath(folder) && (script.isEmpty() || file.open(QIODevice::WriteOnly)))
+    const auto written = [&] {
+      return file.open(QIODevice::WriteOnly) && file.write(script) == script.size() &&
+             file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    };
+    ASSERT_TRUE(QDir().mkpath(folder) && (script.isEmpty() || written()))
         << "cannot write the stub opener: " << file.errorString().toStdString();
-    file.write(script);
     file.close();
-    ASSERT_TRUE(script.isEmpty() || file.setPermissions(file.permissions() | QFile::ExeOwner))
-        << "cannot make the stub opener executable: " << file.errorString().toStdString();
     qputenv("PATH", folder.toUtf8());
     DesktopPlatform desktop;
     ScriptedRandom random;
