@@ -89,16 +89,12 @@ std::string Player::judgeAnnouncement() {
   if (outcome == '=' ? lineOn(board) || !isFull(board) : lineOn(board) != outcome) {
     return std::string("announced '") + outcome + "' on " + board;
   }
+  if (outcome == '1') return "the player won on " + board;  // the computer never loses
   const int player = pointsIn(main.playerScore), computer = pointsIn(main.computerScore);
-  handle(game_, {outcome == '1'   ? Action::AcknowledgePlayerWin
-                 : outcome == '0' ? Action::AcknowledgeComputerWin
-                                  : Action::AcknowledgeDraw});
-  // The winner gains two points, a draw one each; nine and ten stay as they are.
-  const auto gained = [outcome](int points, char side) {
-    return points > 8 ? points : points + (outcome == side ? 2 : outcome == '=');
-  };
-  if (pointsIn(main.playerScore) != gained(player, '1') ||
-      pointsIn(main.computerScore) != gained(computer, '0')) {
+  handle(game_, {outcome == '0' ? Action::AcknowledgeComputerWin : Action::AcknowledgeDraw});
+  // The winner gains two points, a draw one each.
+  if (pointsIn(main.playerScore) != player + (outcome == '=') ||
+      pointsIn(main.computerScore) != computer + (outcome == '0' ? 2 : 1)) {
     return std::string("round '") + outcome + "' scored " + main.computerScore + "|" +
            main.playerScore;
   }
