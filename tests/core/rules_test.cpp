@@ -34,14 +34,10 @@ TEST_F(Rules, AStepTheStoryDoesNotUnderstandFailsTheTest) {
 // A free cell takes the player's next piece, clears the status line and locks the board until the
 // computer answers a second later; the fifth piece that fills the board is a draw.
 TEST_F(Rules, AFreeCellTakesThePlayersPieceAndArmsWhatFollows) {
-  story({{"board 0.. ... ...", ""},
-         {"status Comenzá vos", ""},
-         {"click 6",
-          "board=0.. ..1 ...|PlayerPieceOnBoard1=1|BoardLock=1|status=|armed=computerMove"},
-         {"board 101 100 01.", ""},
-         {"click 9", "armed=announceDraw"},
-         {"board .01 100 01.", ""},
-         {"click 9", "armed=computerMove"}});  // the top left still free: no draw yet
+  story({{"board 0.. ... ...", ""}, {"status Comenzá vos", ""},
+         {"click 6", "board=0.. ..1 ...|PlayerPieceOnBoard1=1|BoardLock=1|status=|armed=computerMove"},
+         {"board 101 100 01.", ""}, {"click 9", "armed=announceDraw"},
+         {"board .01 100 01.", ""}, {"click 9", "armed=computerMove"}});  // top left free: no draw
 }
 
 TEST_F(Rules, AClickThatIsNotAllowedChangesNothingButTellsWhy) {
@@ -63,8 +59,7 @@ TEST_F(Rules, AClickThatIsNotAllowedChangesNothingButTellsWhy) {
     EXPECT_EQ(game.news.number, heard + 1) << why << ": told again";
     EXPECT_EQ(stateOf(main), before) << why;
   }
-  story({{"set ComputerLine=", "hint5="},  // playable again: nothing to tell
-         {"status Comenzá vos", ""},
+  story({{"set ComputerLine=", "hint5="}, {"status Comenzá vos", ""},  // playable: nothing to tell
          {"click 5", "board=... .1. ...|news=Pusiste tu ficha en la casilla central."}});
   story({{"board 1.. ... ...", ""}, {"click 1", "news=Ocupada."}});
 }
@@ -72,59 +67,45 @@ TEST_F(Rules, AClickThatIsNotAllowedChangesNothingButTellsWhy) {
 TEST_F(Rules, AMatchStartsFromJugarAndACoinPicksWhoOpens) {
   setPosition(main, "010 110 0..");
   main.startButtonVisible = true;
-  story({{"playerScore     Jug: 4     ", ""},
-         {"coins 1", ""},  // the player opens
+  story({{"playerScore     Jug: 4     ", ""}, {"coins 1", ""},  // the player opens
          {"jugar",
           "board=... ... ...|status=Comenzá vos|playerScore=    Jug: 0     "
           "|computerScore=     PC: 0     |parked=yes|shown=|PlayerPieceOnBoard5=|OpeningCell="
           "|FirstReplyMarker=5|OpeningCounter=1|ComputerMoves=0|BoardLock=0"
           "|news=Comenzá vos. Puntos: PC 0, vos 0."}});
   main.startButtonVisible = true;
-  story(
-      {{"coins 0 1", ""},
-       {"cells 2", ""},
-       {"coins 1", ""},
-       {"cells 9", ""},  // an edge: tossed again
-       {"jugar", "OpeningCounter=0|OpeningCell=9|BoardLock=1|status=Comienzo yo|news=Comienzo yo."},
-       {"click 5", "board=... ... ..."},  // the board waits for the opening piece
-       {"wait 999", "board=... ... ..."},
-       {"wait 1",
-        "board=... ... ..0|ComputerPieceOnBoard1=1|BoardLock=0|status=Comienzo yo"
-        "|news=La PC jugó en la casilla inferior derecha."}});
+  story({{"coins 0 1", ""}, {"cells 2", ""}, {"coins 1", ""}, {"cells 9", ""},  // an edge: again
+         {"jugar", "OpeningCounter=0|OpeningCell=9|BoardLock=1|status=Comienzo yo|news=Comienzo yo."},
+         {"click 5", "board=... ... ..."},  // the board waits for the opening piece
+         {"wait 999", "board=... ... ..."},
+         {"wait 1", "board=... ... ..0|ComputerPieceOnBoard1=1|BoardLock=0|status=Comienzo yo"
+                    "|news=La PC jugó en la casilla inferior derecha."}});
   EXPECT_EQ(main.pieces[0], (Point{2260, 2260})) << "the computer's first piece";
 }
 
-// Whole matches judge the scores (robustness/play_test.cpp); here, who opens the next round and
-// the rest of what the click on an announcement and the next round a second later leave behind.
+// Who opens the next round, and what the click on an announcement and the next round leave behind.
 TEST_F(Rules, TheNextRoundComesASecondAfterTheClickWithItsCountersReset) {
   const std::string kRound =
-      "set RoundsPlayed=1 OpeningCell=7 FirstReplyMarker= ComputerMoves=2 BoardLock=1 "
-      "OpeningCounter=";
+      "set RoundsPlayed=1 OpeningCell=7 FirstReplyMarker= ComputerMoves=2 BoardLock=1 OpeningCounter=";
   story({{"board 110 00. 1..", ""},
          {kRound + "3 ComputerLine=0", ""},  // the computer's line locks the board
-         {"arm announceComputerWin", "shown="},
-         {"wait 1000", "shown=computerWon"},
+         {"arm announceComputerWin", "shown="}, {"wait 1000", "shown=computerWon"},
          {"pc", "shown=|board=110 00. 1..|news=Puntos: PC 2, vos 0."},
-         {"coins 0", ""},
-         {"wait 999", "board=110 00. 1.."},
+         {"coins 0", ""}, {"wait 999", "board=110 00. 1.."},
          {"wait 1",
           "board=... ... ...|status=Comienzo yo|parked=yes|RoundsPlayed=2|OpeningCounter=4"
           "|ComputerMoves=0|OpeningCell=5|BoardLock=1|ComputerLine="},
-         {"board 101 110 010", ""},
-         {kRound + "4", ""},
-         {"arm announceDraw", ""},
-         {"wait 1000", "shown=draw"},
-         {"draw", "shown="},
+         {"board 101 110 010", ""}, {kRound + "4", ""}, {"arm announceDraw", ""},
+         {"wait 1000", "shown=draw"}, {"draw", "shown="},
          {"wait 1000",
           "board=... ... ...|status=Comenzá vos|parked=yes|RoundsPlayed=2|OpeningCounter=5"
           "|ComputerMoves=0|OpeningCell=7|FirstReplyMarker=5|BoardLock=0"}});
 }
 
-// Three matches lead the captions through every form a match can reach: five drawn rounds, five
-// rounds the computer wins, and a draw before four such wins.
+// Three matches lead the captions through every form a match reaches: five draws, five computer
+// wins, a draw before four wins. Four blanks before the player's points, five before the
+// computer's; five after them, but three after a 10.
 TEST_F(Rules, EveryScoreCaptionReadsExactly) {
-  // Four blanks before the player's points and five before the computer's; five after them, but
-  // three after a 10.
   const auto padded = [](int n) { return std::to_string(n) + (n < 10 ? "     " : "   "); };
   for (const std::string rounds : {"=====", "00000", "=0000"}) {
     main.startButtonVisible = true;
