@@ -29,7 +29,6 @@ struct Situation {
 
 // The line table row by row, then a pair of lines for each pair tried one after the other (top
 // row, left column, bottom row, right column, both diagonals, middle row and column): the first wins.
-// clang-format off
 constexpr Situation kLines[] = {
     {"00. ... ...", 3}, {".00 ... ...", 1}, {"0.0 ... ...", 2},
     {"0.. 0.. ...", 7}, {"... 0.. 0..", 1}, {"0.. ... 0..", 4},
@@ -42,7 +41,6 @@ constexpr Situation kLines[] = {
     {"00. 0.. ...", 3}, {"0.. ... 00.", 4}, {"..0 ... 0.0", 8}, {"... .00 ..0", 3},
     {"010 .0. ...", 9}, {"1.. 00. 0..", 3}, {".0. 00. ...", 6},
 };
-// clang-format on
 
 // A situation with the sides' marks swapped: the player's threats, for "Defensa".
 std::string swapped(std::string board) {
@@ -89,7 +87,6 @@ struct Preference {
   int target;
 };
 
-// clang-format off
 const Preference kPreferences[] = {
     {"A1", ".1. 10. ...", 1, 1, "", "", 1},  {"A2", ".1. .01 ...", 3, 1, "", "", 3},
     {"A3", "... .01 .1.", 5, 1, "", "", 9},  {"A4", "... 10. .1.", 1, 1, "", "", 7},
@@ -112,7 +109,6 @@ const Preference kPreferences[] = {
     {"C takes the corners in order", "101 .0. .1.", 5, 2, "", "2", 7},
     {"chance when no rule applies", "1.. ... .1.", 6, 2, "", "4 1 6", 6},
 };
-// clang-format on
 
 TEST_F(ComputerPlayer, FollowsEveryPreferenceRuleBeforeChance) {
   for (const Preference& p : kPreferences) {

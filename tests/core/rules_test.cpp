@@ -1,21 +1,17 @@
 // The rules around the computer's move, told as stories of play.
-#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
-#include <cstdint>
+#include <cstddef>
 #include <initializer_list>
 #include <sstream>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "core/game.h"
 #include "core/model/random.h"
 #include "core/model/windows.h"
-#include "core/rules/spoken.h"
 #include "support/game_text.h"
 #include "support/recording_platform.h"
 #include "support/scripted_random.h"
@@ -25,11 +21,6 @@ namespace quimbo::test {
 namespace {
 
 using Rules = Story;
-
-TEST_F(Rules, AStepTheStoryDoesNotUnderstandFailsTheTest) {
-  EXPECT_NONFATAL_FAILURE(story({{"clik 3", ""}}), "step 1 'clik 3': no such thing to do");
-  EXPECT_NONFATAL_FAILURE(story({{"wait a second", ""}}), "'a second' is not a number");
-}
 
 // A free cell takes the player's next piece, clears the status line and locks the board until the
 // computer answers a second later; the fifth piece that fills the board is a draw.
@@ -122,15 +113,6 @@ TEST_F(Rules, EveryScoreCaptionReadsExactly) {
   }
 }
 
-// Each cell is named by its place (all nine in the window tests) and what stands on it.
-TEST_F(Rules, EveryCellSaysWhatStandsOnIt) {
-  setPosition(main, "10. ... ...");
-  EXPECT_EQ(cellDescription(main.panel, 1) + cellDescription(main.panel, 2) +
-                cellDescription(main.panel, 9),
-            "Casilla superior izquierda: tu fichaCasilla superior central: ficha de la PC"
-            "Casilla inferior derecha: vacía");
-}
-
 // Nothing changes from a window that is not showing (the board behind the splash), nor, but the
 // time passing, after leaving.
 TEST_F(Rules, NothingChangesBehindTheSplashOrAfterLeaving) {
@@ -173,13 +155,6 @@ TEST_F(Rules, TheBannerOpensThePartnerSiteOnceAClickAndSaysWhenNoBrowserCame) {
   EXPECT_EQ(platform.opened, std::vector<std::string>(2, "https://www.rinconludico.example/"));
   platform.browserStarts = false;
   story({{"banner", "shown=notice"}});
-}
-
-// The counters the rules write are read back as numbers: an empty field counts as none.
-TEST(StatePanel, AFieldReadAsANumberIsItsLeadingNumber) {
-  for (const auto& [text, number] : {std::pair{"", 0}, {"0", 0}, {"7", 7}, {"12", 12}}) {
-    EXPECT_EQ(readNumber(text), number) << text;
-  }
 }
 
 // Who opens a match is a fair coin, and the computer opens in the centre five times in seven and

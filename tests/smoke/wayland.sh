@@ -12,7 +12,7 @@ run "$1"
 crop=$(/usr/bin/python3 - "$(dirname "$0")" "$work" <<'EOF'
 import re, subprocess, sys, time  # noqa: E401
 sys.path.insert(0, sys.argv[1])
-from atspi import Atspi, control, fail, main_window, names_told, press, wait_for
+from atspi import Atspi, control, fail, main_window, names_told, press, tree, wait_for
 shoot = lambda name: subprocess.run(["weston-screenshooter"], cwd=f"{sys.argv[2]}/{name}", check=True)
 main = main_window()
 press(control(main, "Jugar") or fail("no 'Jugar' button"))
@@ -23,6 +23,7 @@ shoot("before")
 renamed = [name for name in names_told(lambda: press(cell), 0.6) if name.startswith("Casilla")]
 renamed == ["Casilla superior central: tu ficha"] or fail(f"names told after the move: {renamed}")
 wait_for(lambda: control(main, "Casilla superior central: tu ficha"), 2) or fail("the piece went unheard")
+wait_for(lambda: any(n.get_name().endswith(": ficha de la PC") for n in tree(main)), 3) or fail("no cell tells the PC's piece")
 time.sleep(0.5)  # heard at once, drawn on the next frame
 shoot("after")
 # Qt's own title bar would offer to maximise the fixed window: the game draws its own.

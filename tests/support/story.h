@@ -4,7 +4,6 @@
 #pragma once
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -12,14 +11,12 @@
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <utility>
 
 #include "core/game.h"
 #include "core/glossary.h"
 #include "core/input.h"
 #include "core/model/board.h"
-#include "core/model/board_state.h"
 #include "core/model/clock.h"
 #include "core/model/game_state.h"
 #include "core/model/main_window_state.h"
@@ -52,13 +49,9 @@ class Story : public testing::Test {
       step_ = "step " + std::to_string(++number) + " '" + does + "'";
       run(does);
       std::istringstream checks(shows);
-      for (std::string check; std::getline(checks, check, '|');) {
+      for (std::string check; std::getline(checks, check, '|');) {  // "what=text"; no '=', no view
         const auto equals = check.find('=');
-        if (equals == std::string::npos) {
-          ADD_FAILURE() << step_ << ": '" << check << "' says nothing to compare";
-          continue;
-        }
-        EXPECT_EQ(show(check.substr(0, equals)), check.substr(equals + 1))
+        EXPECT_EQ(show(check.substr(0, equals)), check.substr(std::min(equals + 1, check.size())))
             << step_ << " shows " << check;
       }
     }
@@ -130,13 +123,9 @@ class Story : public testing::Test {
 
  private:
   int number(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    if (std::from_chars(text.data(), end, value) == std::from_chars_result{end, std::errc()}) {
-      return value;
-    }
-    ADD_FAILURE() << step_ << ": '" << text << "' is not a number";
-    return 0;
+    const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    EXPECT_TRUE(digits) << step_ << ": '" << text << "' is not a number";
+    return digits ? std::stoi(text) : 0;
   }
 
   std::string& caption(const std::string& name) {
