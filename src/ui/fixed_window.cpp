@@ -60,6 +60,8 @@ FixedWindow::FixedWindow(QSize clientSize, Chrome chrome, QColor background, QWi
   markLayoutOnly(client_);
   client_->setFixedSize(clientSize);
   setMouseTracking(chrome == Chrome::Resizable);
+  // The border's resize pointers end where the controls begin, however the pointer came in.
+  if (chrome == Chrome::Resizable) client_->setCursor(Qt::ArrowCursor);
   client_->setAutoFillBackground(true);
   QPalette palette = client_->palette();
   palette.setColor(QPalette::Window, background);

@@ -179,10 +179,11 @@ TEST_F(Windows, TheCreditsBorderShowsAndGrabsTheEdgeUnderThePointer) {
       {{r - 3, y}, SizeHorCursor, RightEdge},         {{0, b}, SizeBDiagCursor, BottomEdge | LeftEdge},
       {{x, b - 3}, SizeVerCursor, BottomEdge},        {{r, b}, SizeFDiagCursor, BottomEdge | RightEdge},
       {{4, 4}, ArrowCursor, {}},                      {{r - 4, b - 4}, ArrowCursor, {}}};
+  QTest::mouseMove(credits.windowHandle(), {1, 1});  // the pointer comes in
   for (const auto& [at, pointer, edges] : kBorder) {
-    QMouseEvent move(QEvent::MouseMove, at, credits.mapToGlobal(at), Qt::NoButton, {}, {});
-    QApplication::sendEvent(&credits, &move);
-    EXPECT_TRUE(credits.cursor().shape() == pointer && credits.edgesAt(at) == edges)
+    QTest::mouseMove(credits.windowHandle(), at);  // through the desktop, as a pointer moves
+    const QWidget* under = credits.childAt(at) ? credits.childAt(at) : &credits;
+    EXPECT_TRUE(under->cursor().shape() == pointer && credits.edgesAt(at) == edges)
         << at.x() << "," << at.y();
   }
   EXPECT_FALSE(mainWindow().edgesAt({0, 0}) || shell.draw().edgesAt({0, 0})) << "fixed windows";
