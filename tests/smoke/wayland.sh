@@ -28,6 +28,10 @@ time.sleep(0.5)  # heard at once, drawn on the next frame
 shoot("after")
 # Qt's own title bar would offer to maximise the fixed window: the game draws its own.
 control(main, "Cerrar") and control(main, "Minimizar") or fail("the game's own title bar is missing")
+menu = next((n for n in tree(main) if n.get_role() == Atspi.Role.MENU_ITEM and n.get_name() == "Sobre"), None)
+menu or fail("no menu item 'Sobre'")
+below = Atspi.Component.get_extents(cell, Atspi.CoordType.WINDOW).y - Atspi.Component.get_extents(menu, Atspi.CoordType.WINDOW).y
+below > 0 or fail(f"the menu bar is not above the board, but {-below} pixels below its top row")
 # Weston tells where the window lies, title bar and all; AT-SPI tells where the cell lies in it.
 graph = subprocess.run(["weston-debug", "scene-graph"], capture_output=True, text=True, timeout=10).stdout
 where = re.search(r"window ' Quimbo v1\.0'.*\n\s*position: \((\d+), (\d+)\) -> \((\d+)", graph)
