@@ -22,10 +22,7 @@
 namespace quimbo::test {
 namespace {
 
-struct Situation {
-  const char* board;
-  int target;  // where the computer's piece goes
-};
+struct Situation { const char* board; int target; };  // and where the computer's piece goes
 
 // The line table row by row, then a pair of lines for each pair tried one after the other (top
 // row, left column, bottom row, right column, both diagonals, middle row and column): the first wins.
@@ -78,14 +75,7 @@ TEST_F(ComputerPlayer, CompletesItsOwnLinesAndBlocksThePlayersByTheSameTable) {
 
 // Each rule of "Aleatorio": the opening counter (odd when the player opened), the computer's moves,
 // the first-reply marker, what chance draws, and where the piece goes.
-struct Preference {
-  const char* rule;
-  const char* board;
-  int openings, moves;
-  const char* marker;
-  const char* draws;
-  int target;
-};
+struct Preference { const char *rule, *board; int openings, moves; const char *marker, *draws; int target; };
 
 const Preference kPreferences[] = {
     {"A1", ".1. 10. ...", 1, 1, "", "", 1},  {"A2", ".1. .01 ...", 3, 1, "", "", 3},
