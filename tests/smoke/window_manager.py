@@ -91,3 +91,6 @@ click(left + width // 2, top + height // 2)
 wait_for(lambda: not shown(ANNOUNCEMENT), 2) or fail("a click on the announcement did not answer it")
 wait_for(lambda: len(empty()) == 9, 3) or fail("no round came after the announcement")
 screen("next round")
+click(*centre(next(n for n in tree(main) if n.get_name() == "Rincón Lúdico")))  # the banner
+time.sleep(1)
+not shown("^Quimbo$") or fail("an opener that worked brought the notice")
