@@ -223,11 +223,14 @@ TEST_F(Windows, OnlyALeftClickOnASurfaceDoesWhatItShows) {
   keyboardOn(cell(1));
   click(cell(5));
   EXPECT_TRUE(focusOn(cell(1))) << "a click moves no keyboard focus";
-  QGuiApplication::styleHints()->setMouseDoubleClickInterval(900);  // in milliseconds
+  QGuiApplication::styleHints()->setMouseDoubleClickInterval(100);  // in milliseconds
   arrange([](Game& g) { g.mainWindow.startButtonVisible = false, g.result = {true, "10", "0"}; });
   click(&shell.result());
   click(jugar());
   EXPECT_TRUE(jugar()->isVisible() && game.mainWindow.startButtonVisible) << "a match started";
+  QTest::qWait(150);  // past the double-click
+  click(jugar());
+  EXPECT_FALSE(game.mainWindow.startButtonVisible) << "Jugar still takes no press";
 }
 
 // Held down, a button's lit edge turns dark, and its picture or caption moves down and right.
