@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QList>
+#include <QObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -31,8 +32,10 @@ bool DesktopPlatform::openUrl(const std::string& address) {
 }
 
 DesktopPlatform::~DesktopPlatform() {
+  // Kept to the end of the program: destroying an opener would end it.
+  static QObject* const stillRunning = new QObject;
   for (QProcess* opener : findChildren<QProcess*>()) {
-    if (opener->state() != QProcess::NotRunning) opener->setParent(nullptr);  // left running
+    if (opener->state() != QProcess::NotRunning) opener->setParent(stillRunning);
   }
 }
 

@@ -183,7 +183,7 @@ TEST(Clock, TimersTickInDeadlineOrderUntilTheyAreDisabled) {
   Timer slow(clock, 3000), first(clock, 1000), second(clock, 1000);
   std::string ticks;
   for (auto [timer, name] : {std::pair{&slow, 'S'}, {&first, 'F'}, {&second, '2'}}) {
-    timer->onTick([&ticks, timer, name] { ticks += name, timer->disable(); });
+    timer->onTick([&ticks, t = timer, n = name] { ticks += n, t->disable(); });
   }
   clock.advance(500);
   slow.enable(), second.enable(), first.enable();
