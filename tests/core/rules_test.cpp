@@ -27,6 +27,7 @@ using Rules = Story;
 TEST_F(Rules, AFreeCellTakesThePlayersPieceAndArmsWhatFollows) {
   story({{"board 0.. ... ...", ""}, {"status Comenzá vos", ""},
          {"click 6", "board=0.. ..1 ...|PlayerPieceOnBoard1=1|BoardLock=1|status=|armed=computerMove"},
+         {"wait 500", "news=Pusiste tu ficha en la casilla central derecha."},  // nothing new to tell
          {"board 101 100 01.", ""}, {"click 9", "armed=announceDraw"},
          {"board .01 100 01.", ""}, {"click 9", "armed=computerMove"}});  // top left free: no draw
 }
