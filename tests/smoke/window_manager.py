@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 # Plays a round under openbox with the real mouse, reading the board over AT-SPI: the splash and the
-# board must open centred on the screen's free area, the round's announcement must stay above the
-# main window, refuse to close unanswered and start the next round when clicked. Screenshots go to
-# $QUIMBO_SCREENSHOTS.
+# board must open centred on the screen's free area, its menu bar in it though the desktop offers a
+# global menu, the round's announcement must stay above the main window, refuse to close unanswered
+# and start the next round when clicked. Screenshots go to $QUIMBO_SCREENSHOTS.
 import os, re, subprocess, time  # noqa: E401
-from atspi import centre, control, fail, main_window, tree, wait_for
+from atspi import Atspi, centre, control, fail, main_window, tree, wait_for
 
 ANNOUNCEMENT, PANEL = "^(Ganador|Empate)$", (235, 213, 188)
 shots, steps = os.environ["QUIMBO_SCREENSHOTS"], iter(range(1, 100))
@@ -58,6 +58,8 @@ centred(wait_for(lambda: shown("^Quimbo$"), 5) or fail("no splash"), "splash")
 main = main_window()
 main_id = wait_for(lambda: shown("^ Quimbo v1.0$"), 5) or fail("openbox never mapped the main window")
 centred(main_id, "main window")
+menu = next((n for n in tree(main) if n.get_role() == Atspi.Role.MENU_ITEM and n.get_name() == "Sobre"), None)
+menu and menu.get_state_set().contains(Atspi.StateType.SHOWING) or fail("the menu bar left the window for the global menu")
 run("xdotool", "key", "shift")  # openbox drops keys while the first XTEST key swaps the keymap
 click(*centre(control(main, "Jugar")))
 pc_opens = bool(wait_for(lambda: len(empty()) == 8, 1.6))  # the computer's opening piece comes at once
