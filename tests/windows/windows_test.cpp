@@ -396,6 +396,8 @@ TEST(Program, OpensOnTheSplashWhichCannotBeClosedAndGivesWayToTheBoard) {
   EXPECT_FALSE(shell.splash()->close()) << "that would leave the program without a window";
   EXPECT_TRUE(shell.splash()->windowType() == Qt::SplashScreen && !shell.splash()->parentWidget() &&
               shell.splash()->windowFlags().testFlag(Qt::FramelessWindowHint));
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE((shell.splash()->frameGeometry().center() - screen.center()).manhattanLength(), 1) << "off centre";
   EXPECT_EQ(tree(of(shell.splash())), QString::fromUtf8("9:Quimbo|29:Juego de tablero|29:Versión 1.0|"
                                                         "29:22/01/2002|29:Plataforma W95/98/Me/XP|"
                                                         "29:Vandrel Software").split('|'));
