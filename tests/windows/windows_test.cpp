@@ -267,6 +267,7 @@ TEST_F(Windows, TheBoardDrawsThePiecesAndAFocusRingOnlyWhereTheKeyboardMovedTo) 
   ASSERT_TRUE(focusOn(cell(2)));
   EXPECT_EQ(looks(cell(5)), plain) << "and nowhere else";
   const QImage ring = looks(cell(2));
+  EXPECT_EQ(ring.size(), QSize(49, 47)) << "a cell's click target, 735 x 705 twips";
   const int w = ring.width(), h = ring.height();
   const auto inked = [&](QRect line) { return ring.copy(line) != plain.copy(line); };
   EXPECT_TRUE(inked({1, 1, 1, h - 2}) && inked({w - 2, 1, 1, h - 2}) && inked({1, h - 2, w - 2, 1}) &&
