@@ -129,7 +129,7 @@ class Windows : public testing::Test {
 // the desktop cannot close but for the framed notice; each with the icon, centred by its real size.
 TEST_F(Windows, EveryWindowIsOfItsKindWithTheGamesIconAndOpensCentred) {
   arrange([](Game& g) { g.result = {true, "6", "4"}; });  // built when the game first shows it
-  ASSERT_TRUE(mainWindow().findChild<QWidget*>("Form4") && mainWindow().findChild<QWidget*>("Form4")->isVisible());
+  ASSERT_TRUE(part(&mainWindow(), "Form4") && shell.result().isVisible());
   QMessageBox* notice = browserNotice();
   ASSERT_NE(notice, nullptr);
   showEveryWindow();
