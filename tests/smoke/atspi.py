@@ -39,8 +39,8 @@ def main_window():
     return main or fail("the main window never showed up after the splash")
 
 
-def control(root, name):
-    return next((n for n in tree(root) if n.get_role() == Atspi.Role.PUSH_BUTTON and n.get_name() == name), None)
+def control(root, name, role=Atspi.Role.PUSH_BUTTON):
+    return next((n for n in tree(root) if n.get_role() == role and n.get_name() == name), None)
 
 
 def press(node):

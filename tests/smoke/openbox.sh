@@ -13,11 +13,13 @@ start_x
 start_bus
 [ "$1" = window_manager ] || start_orca
 # A desktop with a global menu (Unity's, KDE's) owns this name; the game's menus stay in its window.
-[ "$1" = screen_reader ] || run /usr/bin/python3 -c 'from gi.repository import Gio, GLib
+if [ "$1" = window_manager ]; then
+  run /usr/bin/python3 -c 'from gi.repository import Gio, GLib
 Gio.bus_own_name(Gio.BusType.SESSION, "com.canonical.AppMenu.Registrar", 0, None, None, None)
 GLib.MainLoop().run()'
-[ "$1" = screen_reader ] || waiting 'dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-  org.freedesktop.DBus.NameHasOwner string:com.canonical.AppMenu.Registrar | grep -q true' "no stand-in global menu"
+  waiting 'dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.NameHasOwner string:com.canonical.AppMenu.Registrar | grep -q true' "no stand-in global menu"
+fi
 mkdir "$work/bin" && printf '#!/bin/sh\necho "opener: $1"\n' >"$work/bin/xdg-open" && chmod +x "$work/bin/xdg-open"
 PATH="$work/bin:$PATH" run "$2"
 /usr/bin/python3 "$(dirname "$0")/$1.py" "${orca_log:-}" || fail "the game failed $1.py"

@@ -29,7 +29,7 @@ shoot("after")
 # Qt's own title bar would offer to maximise the fixed window: the game draws its own.
 control(main, "Cerrar") and control(main, "Minimizar") or fail("the game's own title bar is missing")
 any(n.get_role() == Atspi.Role.TOOL_BAR for n in tree(main)) or fail("the title bar is no tool bar")
-menu = next((n for n in tree(main) if n.get_role() == Atspi.Role.MENU_ITEM and n.get_name() == "Sobre"), None)
+menu = control(main, "Sobre", Atspi.Role.MENU_ITEM)
 menu or fail("no menu item 'Sobre'")
 below = Atspi.Component.get_extents(cell, Atspi.CoordType.WINDOW).y - Atspi.Component.get_extents(menu, Atspi.CoordType.WINDOW).y
 below > 0 or fail(f"the menu bar is not above the board, but {-below} pixels below its top row")

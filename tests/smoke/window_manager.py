@@ -58,7 +58,7 @@ centred(wait_for(lambda: shown("^Quimbo$"), 5) or fail("no splash"), "splash")
 main = main_window()
 main_id = wait_for(lambda: shown("^ Quimbo v1.0$"), 5) or fail("openbox never mapped the main window")
 centred(main_id, "main window")
-menu = next((n for n in tree(main) if n.get_role() == Atspi.Role.MENU_ITEM and n.get_name() == "Sobre"), None)
+menu = control(main, "Sobre", Atspi.Role.MENU_ITEM)
 menu and menu.get_state_set().contains(Atspi.StateType.SHOWING) or fail("the menu bar left the window for the global menu")
 run("xdotool", "key", "shift")  # openbox drops keys while the first XTEST key swaps the keymap
 click(*centre(control(main, "Jugar")))
